@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What the editing logic needs of the main window, and nothing more. All
+// texts are Windows-1252 bytes. The window implements it; tests use an
+// in-memory one.
+//
+// The public calls check the control array indices and raise the
+// missing-element error for an index the window does not have, so every
+// implementation behaves alike.
+class ablage {
+  public:
+    static constexpr int anzahlFelder = 57;    // Text1(0..56)
+    static constexpr int anzahlErgebnisse = 16; // Text3(0..15)
+
+    // Label3(0) holds the selected vehicle, Label3(1) the selected route type.
+    enum class auswahl { fahrzeug = 0, route = 1 };
+
+    // Background colours of the path box: the scroll-bar colour of the
+    // platform at start, the button-face colour after saving, white while
+    // editing.
+    enum class pfadfarbe { bildlaufleiste, schaltflaeche, weiss };
+
+    virtual ~ablage() = default;
+
+    std::string feld(std::int16_t index) const;                   // Text1(index)
+    void setzeFeld(std::int16_t index, const std::string& text);  // Text1(index)
+    void setzeErgebnis(std::int16_t index, const std::string& text); // Text3(index)
+
+    virtual std::string pfadtext() const = 0; // Text2
+    virtual void setzePfadtext(const std::string& text) = 0;
+    virtual bool pfadAktiv() const = 0;
+    virtual void setzePfadAktiv(bool aktiv) = 0;
+    virtual void setzePfadfarbe(pfadfarbe farbe) = 0;
+
+    virtual std::string beschriftung(auswahl welche) const = 0; // Label3(0), Label3(1)
+    virtual void setzeBeschriftung(auswahl welche, const std::string& text) = 0;
+    virtual void setzePfadknopftext(const std::string& text) = 0; // Command3
+
+    // Shows the window non-modal; a visible window stays as it is.
+    virtual void zeigen() = 0;
+    // Modal question with the buttons Yes (the default) and No; true for Yes.
+    virtual bool frageJaNein(const std::string& text) = 0;
+
+  protected:
+    virtual std::string liesFeld(int index) const = 0;
+    virtual void schreibFeld(int index, const std::string& text) = 0;
+    virtual void schreibErgebnis(int index, const std::string& text) = 0;
+};

@@ -1,0 +1,51 @@
+#include "ergebnisse.h"
+
+#include "feldkarte.h"
+#include "laufzeitfehler.h"
+#include "zahlen.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+double produkt(double a, double b) {
+    const double p = a * b;
+    if (!std::isfinite(p)) {
+        throw laufzeitfehler(laufzeitfehler::ueberlauf);
+    }
+    return p;
+}
+
+double wert(const ablage& fenster, std::size_t gruppe, int k) {
+    return zahlLesen(fenster.feld(static_cast<std::int16_t>(feldgruppen[gruppe].erstesFeld + k)));
+}
+
+} // namespace
+
+void berechnen(ablage& fenster) {
+    for (int k = 0; k < strassenklassen; ++k) {
+        for (const produktreihe& reihe : produktreihen) {
+            const double geschwindigkeit = wert(fenster, reihe.geschwindigkeit, k);
+            const double fahrzeug = produkt(geschwindigkeit, wert(fenster, reihe.fahrzeugfaktor, k));
+            const double gesamt = produkt(fahrzeug, wert(fenster, reihe.routenfaktor, k));
+            fenster.setzeErgebnis(static_cast<std::int16_t>(reihe.erstesErgebnis + k),
+                                  zahlText(gesamt));
+        }
+    }
+}
+
+void feldVerlassen(ablage& fenster, std::int16_t index) {
+    std::string text = fenster.feld(index);
+    if (text.find(',') != std::string::npos) {
+        std::replace(text.begin(), text.end(), ',', '.');
+        fenster.setzeFeld(index, text);
+    }
+    if (artDesFeldes(index) == feldart::geschwindigkeit) {
+        return;
+    }
+    if (text.find('.') == std::string::npos) {
+        fenster.setzeFeld(index, text + ".0");
+    }
+    berechnen(fenster);
+}

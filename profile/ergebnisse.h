@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ablage.h"
+
+#include <cstdint>
+
+// Recomputes the 16 result products speed x vehicle factor x route factor,
+// town and open road per road class, writing each box as soon as its product
+// is known. A text that is not a number stops the run at that conversion
+// (type mismatch) and a product beyond the double range at that product
+// (overflow); the boxes written before keep their new texts.
+void berechnen(ablage& fenster);
+
+// Tidies the field the user has just left: every "," becomes "."; a factor
+// or value field without a "." is completed with ".0" and the products are
+// recomputed. Leaving a speed field does not recompute them.
+void feldVerlassen(ablage& fenster, std::int16_t index);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// The one error type of the editing logic: a runtime error number with its
+// German description. Nothing in the logic catches it; the window reports it
+// at its event boundary.
+class laufzeitfehler : public std::runtime_error {
+  public:
+    enum fehlernummer : int {
+        ungueltigesArgument = 5,
+        ueberlauf = 6,
+        typenUnvertraeglich = 13,
+        dateiNichtGefunden = 53,
+        hinterDateiende = 62,
+        zugriffVerweigert = 70,
+        pfadZugriffsfehler = 75,
+        elementFehlt = 340,
+    };
+
+    // The standard description of the number.
+    explicit laufzeitfehler(fehlernummer n);
+    // The standard description followed by a detail (which file, which group).
+    laufzeitfehler(fehlernummer n, const std::string& einzelheit);
+
+    int nummer() const { return nummer_; }
+    // UTF-8, ready for the window's message box.
+    std::string beschreibung() const { return what(); }
+
+    static std::string standardtext(fehlernummer n);
+
+  private:
+    int nummer_;
+};

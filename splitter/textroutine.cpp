@@ -1,0 +1,88 @@
+#include "textroutine.h"
+
+#include <cstring>
+
+std::size_t finde(std::string_view text, std::string_view marke, std::size_t ab) {
+    if (ab > text.size()) {
+        return 0;
+    }
+    if (marke.empty()) {
+        return ab;
+    }
+    // memmem scans long texts far faster than a character-by-character loop.
+    const char* anfang = text.data() + (ab - 1);
+    const void* treffer = memmem(anfang, text.size() - (ab - 1), marke.data(), marke.size());
+    if (treffer == nullptr) {
+        return 0;
+    }
+    return static_cast<std::size_t>(static_cast<const char*>(treffer) - text.data()) + 1;
+}
+
+namespace {
+
+teilstuecke fehlerergebnis(std::size_t element, std::string_view fehlertext) {
+    teilstuecke teile{};
+    teile[element] = fehlertext;
+    return teile;
+}
+
+} // namespace
+
+teilstuecke textroutine::zerlege(std::string_view text, std::string_view such1,
+                                 std::string_view such2, std::string_view such3,
+                                 std::string_view suchnach1, std::string_view suchnach2,
+                                 std::string_view suchnach3) const {
+    std::size_t p = finde(text, such1, 1);
+    if (p == 0) {
+        return fehlerergebnis(0, such1Fehler);
+    }
+    std::size_t wertanfang = p + such1.size();
+
+    if (!such2.empty()) {
+        p = finde(text, such2, wertanfang);
+        if (p == 0) {
+            return fehlerergebnis(1, such2Fehler);
+        }
+        wertanfang = p + such2.size();
+        if (!such3.empty()) {
+            p = finde(text, such3, wertanfang);
+            if (p == 0) {
+                return fehlerergebnis(2, such3Fehler);
+            }
+            wertanfang = p + such3.size();
+        }
+    }
+
+    std::size_t schluss = finde(text, suchnach1, wertanfang);
+    if (schluss == 0) {
+        return fehlerergebnis(0, suchnach1Fehler);
+    }
+    if (!suchnach2.empty()) {
+        schluss = finde(text, suchnach2, schluss);
+        if (schluss == 0) {
+            return fehlerergebnis(1, suchnach2Fehler);
+        }
+        if (!suchnach3.empty()) {
+            schluss = finde(text, suchnach3, schluss);
+            if (schluss == 0) {
+                return fehlerergebnis(2, suchnach3Fehler);
+            }
+        }
+    }
+
+    return {text.substr(0, wertanfang - 1), text.substr(wertanfang - 1, schluss - wertanfang),
+            text.substr(schluss - 1)};
+}
+
+bool textroutine::istFehler(const teilstuecke& teile) {
+    static constexpr std::array<std::string_view, 6> fehlertexte{
+        such1Fehler, such2Fehler, such3Fehler, suchnach1Fehler, suchnach2Fehler, suchnach3Fehler};
+    for (std::string_view element : teile) {
+        for (std::string_view fehlertext : fehlertexte) {
+            if (element.data() == fehlertext.data()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}

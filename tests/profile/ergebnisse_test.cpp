@@ -1,0 +1,113 @@
+#include "ergebnisse.h"
+
+#include "laufzeitfehler.h"
+#include "speicherablage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Speeds 50 + k (town) and 80 + k (open road), vehicle factors 0.9, route
+// factors 1.1 (town) and 1.0 (open road); specials and value 1.0.
+speicherablage geladen() {
+    speicherablage f;
+    for (int k = 0; k < 8; ++k) {
+        f.felder[20 + k] = std::to_string(50 + k);
+        f.felder[28 + k] = std::to_string(80 + k);
+        f.felder[k] = "0.9";
+        f.felder[8 + k] = "0.9";
+        f.felder[36 + k] = "1.1";
+        f.felder[44 + k] = "1.0";
+    }
+    for (int i : {16, 17, 18, 19, 52, 53, 54, 55, 56}) {
+        f.felder[i] = "1.0";
+    }
+    return f;
+}
+
+int fehlernummer(speicherablage& f, std::int16_t feld) {
+    try {
+        feldVerlassen(f, feld);
+    } catch (const laufzeitfehler& e) {
+        return e.nummer();
+    }
+    return 0;
+}
+
+TEST(berechnen, stadtUndAusserortsJeStrassenklasse) {
+    speicherablage f = geladen();
+    berechnen(f);
+    EXPECT_EQ(f.ergebnisse[0], "49,5");
+    EXPECT_EQ(f.ergebnisse[7], "56,43");
+    EXPECT_EQ(f.ergebnisse[8], "72");
+    EXPECT_EQ(f.ergebnisse[15], "78,3");
+}
+
+TEST(berechnen, einFehlerLaesstDieSpaeterenKaestenStehen) {
+    speicherablage f = geladen();
+    f.felder[9] = "x"; // open-road vehicle factor of road class 1
+    EXPECT_EQ(fehlernummer(f, 0), 13);
+    EXPECT_EQ(f.ergebnisse[0], "49,5");
+    EXPECT_EQ(f.ergebnisse[8], "72");
+    EXPECT_EQ(f.ergebnisse[1], "50,49");
+    EXPECT_EQ(f.ergebnisse[9], "-");
+    EXPECT_EQ(f.ergebnisse[2], "-");
+    EXPECT_EQ(f.ergebnisse[15], "-");
+}
+
+TEST(berechnen, ueberlaufBehaeltDenAltenText) {
+    speicherablage f = geladen();
+    f.felder[20] = "1E300";
+    f.felder[0] = "1E300";
+    EXPECT_EQ(fehlernummer(f, 1), 6);
+    EXPECT_EQ(f.ergebnisse[0], "-");
+
+    f.felder[0] = "1E8";
+    f.felder[36] = "1E9";
+    EXPECT_EQ(fehlernummer(f, 1), 6);
+    EXPECT_EQ(f.ergebnisse[0], "-");
+}
+
+struct verlassensfall {
+    std::int16_t feld;
+    const char* vorher;
+    const char* nachher;
+    bool rechnet;
+};
+
+TEST(feldVerlassen, kommaPunktUndNullKomma) {
+    const verlassensfall faelle[] = {
+        {20, "90,5", "90.5", false},  {20, "80", "80", false},      {35, "7", "7", false},
+        {3, "1", "1.0", true},        {3, "1,25", "1.25", true},    {3, "1.0", "1.0", true},
+        {17, "1,2,3", "1.2.3", true}, {19, "2", "2.0", true},       {36, "0,7", "0.7", true},
+        {56, "4", "4.0", true},       {55, "", ".0", true},
+    };
+    for (const verlassensfall& v : faelle) {
+        speicherablage f = geladen();
+        f.felder[v.feld] = v.vorher;
+        const int fehler = fehlernummer(f, v.feld);
+        EXPECT_EQ(f.felder[v.feld], v.nachher) << v.feld << " " << v.vorher;
+        if (v.rechnet) {
+            EXPECT_EQ(fehler, 0) << v.feld << " " << v.vorher;
+            EXPECT_NE(f.ergebnisse[0], "-") << v.feld << " " << v.vorher;
+        } else {
+            EXPECT_EQ(f.ergebnisse[0], "-") << v.feld << " " << v.vorher;
+        }
+    }
+}
+
+TEST(feldVerlassen, platzhalterBekommtNullKommaUndDieRechnungScheitert) {
+    speicherablage f;
+    f.felder.fill("- - - -");
+    EXPECT_EQ(fehlernummer(f, 0), 13);
+    EXPECT_EQ(f.felder[0], "- - - -.0");
+    EXPECT_EQ(f.ergebnisse[0], "-");
+}
+
+TEST(feldVerlassen, unbekannterIndex) {
+    speicherablage f = geladen();
+    EXPECT_EQ(fehlernummer(f, 57), 340);
+    EXPECT_EQ(fehlernummer(f, -1), 340);
+}
+
+} // namespace

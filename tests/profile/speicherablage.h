@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ablage.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The window's texts in memory, for running the editing logic without a
+// window. Records what the logic asked the window to do.
+class speicherablage : public ablage {
+  public:
+    std::array<std::string, anzahlFelder> felder{};
+    std::array<std::string, anzahlErgebnisse> ergebnisse{};
+    std::string pfad;
+    bool aktiv = false;
+    pfadfarbe farbe = pfadfarbe::bildlaufleiste;
+    std::array<std::string, 2> beschriftungen{"PKW schnell", "Schnelle"};
+    std::string pfadknopf = "Pfad";
+    int gezeigt = 0;
+    bool antwort = true;
+    std::vector<std::string> fragen;
+
+    speicherablage() { ergebnisse.fill("-"); }
+
+    std::string pfadtext() const override { return pfad; }
+    void setzePfadtext(const std::string& text) override { pfad = text; }
+    bool pfadAktiv() const override { return aktiv; }
+    void setzePfadAktiv(bool a) override { aktiv = a; }
+    void setzePfadfarbe(pfadfarbe f) override { farbe = f; }
+    std::string beschriftung(auswahl welche) const override {
+        return beschriftungen[static_cast<int>(welche)];
+    }
+    void setzeBeschriftung(auswahl welche, const std::string& text) override {
+        beschriftungen[static_cast<int>(welche)] = text;
+    }
+    void setzePfadknopftext(const std::string& text) override { pfadknopf = text; }
+    void zeigen() override { ++gezeigt; }
+    bool frageJaNein(const std::string& text) override {
+        fragen.push_back(text);
+        return antwort;
+    }
+
+  protected:
+    std::string liesFeld(int index) const override { return felder[index]; }
+    void schreibFeld(int index, const std::string& text) override { felder[index] = text; }
+    void schreibErgebnis(int index, const std::string& text) override {
+        ergebnisse[index] = text;
+    }
+};

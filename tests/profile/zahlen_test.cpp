@@ -1,0 +1,89 @@
+#include "zahlen.h"
+
+#include "laufzeitfehler.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TEST(zahlText, fuenfzehnStellenMitKomma) {
+    const struct {
+        double wert;
+        const char* text;
+    } faelle[] = {
+        {50 * 0.9 * 1.1, "49,5"},
+        {100 * 0.9 * 0.7, "63"},
+        {3 * 0.1 * 1.0, "0,3"},
+        {50 * 0.8 * 1.2, "48"},
+        {1e15, "1E+15"},
+        {0.00001, "1E-05"},
+        {0.0001, "0,0001"},
+        {-0.0, "0"},
+        {0.0, "0"},
+        {123456789012345678.0, "1,23456789012346E+17"},
+        {999999999999999.0, "999999999999999"},
+        {999999999999999.9, "1E+15"},
+        {-2.5, "-2,5"},
+        {120, "120"},
+        {1.5e-7, "1,5E-07"},
+        {1e100, "1E+100"},
+        {-1e-300, "-1E-300"},
+        {0.000123456, "0,000123456"},
+        {std::numeric_limits<double>::max(), "1,79769313486232E+308"},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(zahlText(f.wert), f.text) << f.wert;
+    }
+}
+
+TEST(zahlLesen, deutschesFormatMitPunktAlsKomma) {
+    const struct {
+        const char* text;
+        double wert;
+    } faelle[] = {
+        {"0.85", 0.85},   {"0,85", 0.85}, {"80", 80},       {"  1.5  ", 1.5}, {"-2", -2},
+        {"+3", 3},        {",5", 0.5},    {"5.", 5},        {"1E3", 1000},    {"1e-2", 0.01},
+        {"2,5E+2", 250},  {"007", 7},     {"1E-400", 0},    {"-0", 0},        {"0E999999", 0},
+        {"0.000000000000000000000000000000000000000000000000001E-300", 0},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_DOUBLE_EQ(zahlLesen(f.text), f.wert) << f.text;
+    }
+}
+
+TEST(zahlLesen, keineZahl) {
+    for (const char* text : {"- - - -", "", " ", "abc", "1,2,3", "1.2.3", "1,5x", "E5", "1E",
+                             "1E+", "+", "-", "--1", "1 2", "\t1", "1e5.5", "0x10", "inf",
+                             "nan"}) {
+        try {
+            zahlLesen(text);
+            ADD_FAILURE() << "gelesen: " << text;
+        } catch (const laufzeitfehler& f) {
+            EXPECT_EQ(f.nummer(), 13) << text;
+        }
+    }
+}
+
+TEST(zahlLesen, jenseitsDesDoubleBereichsIstUeberlauf) {
+    for (const char* text : {"1E309", "-1E400", "1000E306", "1E99999999999999999999"}) {
+        try {
+            zahlLesen(text);
+            ADD_FAILURE() << "gelesen: " << text;
+        } catch (const laufzeitfehler& f) {
+            EXPECT_EQ(f.nummer(), 6) << text;
+        }
+    }
+    EXPECT_DOUBLE_EQ(zahlLesen("1,7E308"), 1.7e308);
+}
+
+TEST(zahlen, textUndZahlGehenHinUndZurueck) {
+    for (double wert : {0.1, 49.5, 1.0 / 3.0, 1e-5, 123456.789, 6.02214076e23, -7.25e-12}) {
+        const double zurueck = zahlLesen(zahlText(wert));
+        EXPECT_NEAR(zurueck, wert, std::fabs(wert) * 1e-14) << wert;
+    }
+}
+
+} // namespace

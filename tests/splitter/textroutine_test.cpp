@@ -1,0 +1,107 @@
+#include "textroutine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct fall {
+    const char* name;
+    std::string text;
+    std::string such1, such2, such3, suchnach1, suchnach2, suchnach3;
+    std::array<std::string, 3> erwartet;
+};
+
+void PrintTo(const fall& f, std::ostream* os) { *os << f.name; }
+
+class zerlegeFaelle : public ::testing::TestWithParam<fall> {};
+
+TEST_P(zerlegeFaelle, liefertDieDreiElemente) {
+    const fall& f = GetParam();
+    const teilstuecke teile = textroutine{}.zerlege(f.text, f.such1, f.such2, f.such3,
+                                                    f.suchnach1, f.suchnach2, f.suchnach3);
+    EXPECT_EQ(teile[0], f.erwartet[0]);
+    EXPECT_EQ(teile[1], f.erwartet[1]);
+    EXPECT_EQ(teile[2], f.erwartet[2]);
+    const bool fehler = teile[0].ends_with("ERROR") || teile[1].ends_with("ERROR") ||
+                        teile[2].ends_with("ERROR");
+    EXPECT_EQ(textroutine::istFehler(teile), fehler);
+    if (!fehler) {
+        EXPECT_EQ(std::string(teile[0]) + std::string(teile[1]) + std::string(teile[2]), f.text);
+    }
+}
+
+const std::string profil = "<SpeedProfile><Name>Car Fast</Name><City>1|2</City>"
+                           "<PreferenceFactor><City>0.9|1.0</City></PreferenceFactor>"
+                           "</SpeedProfile>";
+
+INSTANTIATE_TEST_SUITE_P(
+    randfaelle, zerlegeFaelle,
+    ::testing::Values(
+        fall{"dreiOeffnendeMarken", profil, "Car Fast", "<PreferenceFactor>", "<City>", "</City>",
+             "", "", {profil.substr(0, profil.find("0.9")), "0.9|1.0", profil.substr(profil.find("</City></Pref"))}},
+        fall{"ohneSuch3", profil, "Car Fast", "<City>", "", "</City>", "", "",
+             {profil.substr(0, profil.find("1|2")), "1|2", profil.substr(profil.find("</City>"))}},
+        fall{"such1AmAnfangOhneSuch2", "abc</x>", "abc", "", "", "</x>", "", "",
+             {"abc", "", "</x>"}},
+        fall{"schlussmarkeDirektDahinter", "<a></a>rest", "<a>", "", "", "</a>", "", "",
+             {"<a>", "", "</a>rest"}},
+        fall{"grossKleinschreibungZaehlt", profil, "car fast", "", "", "</City>", "", "",
+             {"such1 ERROR", "", ""}},
+        fall{"ersterTrefferZaehlt", "Car Fast2 <v>a</v> Car Fast <v>b</v>", "Car Fast", "<v>",
+             "", "</v>", "", "", {"Car Fast2 <v>", "a", "</v> Car Fast <v>b</v>"}},
+        fall{"such3OhneSuch2WirdNichtGesucht", "N<x>1</x>", "N", "", "fehlt", "</x>", "", "",
+             {"N", "<x>1", "</x>"}},
+        fall{"suchnach3OhneSuchnach2WirdNichtGesucht", "N<x>1</x>", "N<x>", "", "", "</x>", "",
+             "fehlt", {"N<x>", "1", "</x>"}},
+        fall{"such2Fehlt", profil, "Car Fast", "<Open>", "", "</Open>", "", "",
+             {"", "such2 ERROR", ""}},
+        fall{"such3Fehlt", profil, "Car Fast", "<City>", "<Open>", "</Open>", "", "",
+             {"", "", "such3 ERROR"}},
+        fall{"schlussmarkeNurDavor", "</x>N<x>1", "N", "<x>", "", "</x>", "", "",
+             {"suchnach1 ERROR", "", ""}},
+        fall{"textEndetHinterDerMarke", "N<x>", "N", "<x>", "", "</x>", "", "",
+             {"suchnach1 ERROR", "", ""}},
+        fall{"suchnach2GleichSuchnach1", "N<x>1</x>2</x>", "N<x>", "", "", "</x>", "</x>", "",
+             {"N<x>", "1", "</x>2</x>"}},
+        fall{"suchnach2UndSuchnach3", "N<x>1</a>2</b>3", "N<x>", "", "", "</a>", "2", "</b>",
+             {"N<x>", "1</a>2", "</b>3"}},
+        fall{"suchnach2Fehlt", "N<x>1</a>", "N<x>", "", "", "</a>", "</b>", "",
+             {"", "suchnach2 ERROR", ""}},
+        fall{"suchnach3Fehlt", "N<x>1</a>", "N<x>", "", "", "</a>", "</a>", "</c>",
+             {"", "", "suchnach3 ERROR"}},
+        fall{"leeresSuch1AufText", "<x>1</x>", "", "<x>", "", "</x>", "", "",
+             {"<x>", "1", "</x>"}},
+        fall{"leeresSuch1AufLeeremText", "", "", "", "", "", "", "", {"such1 ERROR", "", ""}},
+        fall{"leeresSuchnach1TrifftDenWertanfang", "N<x>1", "N", "<x>", "", "", "", "",
+             {"N<x>", "", "1"}},
+        fall{"leeresSuchnach1AmTextende", "N<x>", "N", "<x>", "", "", "", "",
+             {"suchnach1 ERROR", "", ""}},
+        fall{"markeUeberDasEndeHinaus", "N<x>1</x", "N", "<x>", "", "</x>", "", "",
+             {"suchnach1 ERROR", "", ""}}),
+    [](const ::testing::TestParamInfo<fall>& info) { return std::string(info.param.name); });
+
+TEST(zerlege, spaeteresProfilLiefertDieGruppeWennDemGesuchtenSieFehlt) {
+    const std::string text = "Car Fast<City>1</City> Truck<Open>7</Open>";
+    const teilstuecke teile = textroutine{}.zerlege(text, "Car Fast", "<Open>", "", "</Open>", "", "");
+    EXPECT_EQ(teile[1], "7");
+}
+
+TEST(zerlege, einTextMitEinemFehlertextAlsWertIstKeinFehler) {
+    const std::string text = "N<x>such1 ERROR</x>";
+    const teilstuecke teile = textroutine{}.zerlege(text, "N", "<x>", "", "</x>", "", "");
+    EXPECT_EQ(teile[1], "such1 ERROR");
+    EXPECT_FALSE(textroutine::istFehler(teile));
+}
+
+TEST(finde, positionenSindEinsBasiert) {
+    EXPECT_EQ(finde("abcabc", "bc", 1), 2u);
+    EXPECT_EQ(finde("abcabc", "bc", 3), 5u);
+    EXPECT_EQ(finde("abcabc", "bc", 6), 0u);
+    EXPECT_EQ(finde("abc", "", 3), 3u);
+    EXPECT_EQ(finde("abc", "", 4), 0u);
+    EXPECT_EQ(finde(std::string_view("a\0bc", 4), "c", 1), 4u); // bytes, not C strings
+}
+
+} // namespace
