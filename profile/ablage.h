@@ -12,7 +12,7 @@
 // implementation behaves alike.
 class ablage {
   public:
-    static constexpr int anzahlFelder = 57;    // Text1(0..56)
+    static constexpr int anzahlFelder = 57;     // Text1(0..56)
     static constexpr int anzahlErgebnisse = 16; // Text3(0..15)
 
     // Label3(0) holds the selected vehicle, Label3(1) the selected route type.
@@ -25,8 +25,8 @@ class ablage {
 
     virtual ~ablage() = default;
 
-    std::string feld(std::int16_t index) const;                   // Text1(index)
-    void setzeFeld(std::int16_t index, const std::string& text);  // Text1(index)
+    std::string feld(std::int16_t index) const;                      // Text1(index)
+    void setzeFeld(std::int16_t index, const std::string& text);     // Text1(index)
     void setzeErgebnis(std::int16_t index, const std::string& text); // Text3(index)
 
     virtual std::string pfadtext() const = 0; // Text2

@@ -27,7 +27,8 @@ void berechnen(ablage& fenster) {
     for (int k = 0; k < strassenklassen; ++k) {
         for (const produktreihe& reihe : produktreihen) {
             const double geschwindigkeit = wert(fenster, reihe.geschwindigkeit, k);
-            const double fahrzeug = produkt(geschwindigkeit, wert(fenster, reihe.fahrzeugfaktor, k));
+            const double fahrzeug =
+                produkt(geschwindigkeit, wert(fenster, reihe.fahrzeugfaktor, k));
             const double gesamt = produkt(fahrzeug, wert(fenster, reihe.routenfaktor, k));
             fenster.setzeErgebnis(static_cast<std::int16_t>(reihe.erstesErgebnis + k),
                                   zahlText(gesamt));

@@ -31,4 +31,6 @@ std::optional<std::string_view> profilname(profilart profil, std::string_view be
     return std::nullopt;
 }
 
-std::string_view vorgabename(profilart profil) { return tabelle(profil).front().name; }
+std::string_view vorgabename(profilart profil) {
+    return tabelle(profil).front().name;
+}

@@ -31,22 +31,29 @@ struct feldgruppe {
 inline constexpr std::array<feldgruppe, 9> feldgruppen{{
     {"Geschwindigkeiten City Fahrzeug", 20, 8, profilart::fahrzeug, feldart::geschwindigkeit,
      "<City>", "", "</City>"},
-    {"Geschwindigkeiten Au\xDF" "erorts Fahrzeug", 28, 8, profilart::fahrzeug,
-     feldart::geschwindigkeit, "<Open>", "", "</Open>"},
-    {"Pr\xE4" "ferenz City Fahrzeug", 0, 8, profilart::fahrzeug, feldart::faktor, "<PreferenceFactor>",
-     "<City>", "</City>"},
-    {"Pr\xE4" "ferenz Au\xDF" "erorts Fahrzeug", 8, 8, profilart::fahrzeug, feldart::faktor,
-     "<PreferenceFactor>", "<Open>", "</Open>"},
+    {"Geschwindigkeiten Au\xDF"
+     "erorts Fahrzeug",
+     28, 8, profilart::fahrzeug, feldart::geschwindigkeit, "<Open>", "", "</Open>"},
+    {"Pr\xE4"
+     "ferenz City Fahrzeug",
+     0, 8, profilart::fahrzeug, feldart::faktor, "<PreferenceFactor>", "<City>", "</City>"},
+    {"Pr\xE4"
+     "ferenz Au\xDF"
+     "erorts Fahrzeug",
+     8, 8, profilart::fahrzeug, feldart::faktor, "<PreferenceFactor>", "<Open>", "</Open>"},
     {"Specials Fahrzeug", 16, 4, profilart::fahrzeug, feldart::faktor, "<Special>", "",
      "</Special>"},
-    {"Pr\xE4" "ferenz City Route", 36, 8, profilart::route, feldart::faktor, "<PreferenceFactor>",
-     "<City>", "</City>"},
-    {"Pr\xE4" "ferenz Au\xDF" "erorts Route", 44, 8, profilart::route, feldart::faktor,
-     "<PreferenceFactor>", "<Open>", "</Open>"},
+    {"Pr\xE4"
+     "ferenz City Route",
+     36, 8, profilart::route, feldart::faktor, "<PreferenceFactor>", "<City>", "</City>"},
+    {"Pr\xE4"
+     "ferenz Au\xDF"
+     "erorts Route",
+     44, 8, profilart::route, feldart::faktor, "<PreferenceFactor>", "<Open>", "</Open>"},
     // Read and written with the same markers, so a write puts the values back
     // into the passage they were loaded from.
-    {"Specials Route", 52, 4, profilart::route, feldart::faktor, "<PreferenceFactor>",
-     "<Special>", "</Special>"},
+    {"Specials Route", 52, 4, profilart::route, feldart::faktor, "<PreferenceFactor>", "<Special>",
+     "</Special>"},
     // A single value: its passage is taken and written whole, "|" included.
     {"Value Route", 56, 1, profilart::route, feldart::faktor, "<Value>", "", "</Value>"},
 }};
@@ -89,7 +96,9 @@ inline constexpr std::array<namenszeile, 4> routennamen{{
     {"Schnelle", "Fastest"},
     {"Optimale", "Optimal"},
     {"Kurze", "Shortest"},
-    {"Sch\xF6" "ne", "Curvy"},
+    {"Sch\xF6"
+     "ne",
+     "Curvy"},
 }};
 
 // The profile name of a selection caption: exact, case-sensitive, first equal

@@ -22,8 +22,7 @@ std::string laufzeitfehler::standardtext(fehlernummer n) {
     return "Unbekannter Fehler";
 }
 
-laufzeitfehler::laufzeitfehler(fehlernummer n)
-    : std::runtime_error(standardtext(n)), nummer_(n) {}
+laufzeitfehler::laufzeitfehler(fehlernummer n) : std::runtime_error(standardtext(n)), nummer_(n) {}
 
 laufzeitfehler::laufzeitfehler(fehlernummer n, const std::string& einzelheit)
     : std::runtime_error(standardtext(n) + ": " + einzelheit), nummer_(n) {}

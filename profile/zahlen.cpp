@@ -10,13 +10,15 @@
 
 namespace {
 
-bool istZiffer(char z) { return z >= '0' && z <= '9'; }
+bool istZiffer(char z) {
+    return z >= '0' && z <= '9';
+}
 
 struct zerlegtezahl {
     bool negativ = false;
-    std::string ganz;      // digits before the comma
-    std::string bruch;     // digits behind it
-    std::string exponent;  // sign and digits, or empty
+    std::string ganz;     // digits before the comma
+    std::string bruch;    // digits behind it
+    std::string exponent; // sign and digits, or empty
 };
 
 // Reads the German form, with the points already turned into commas.
@@ -122,8 +124,8 @@ std::string zahlText(double wert) {
                                         std::chars_format::scientific, 14);
     const std::string_view wissenschaftlich(puffer, ergebnis.ptr - puffer);
     const std::size_t e = wissenschaftlich.find('e');
-    std::string ziffern = std::string(1, wissenschaftlich[0]) +
-                          std::string(wissenschaftlich.substr(2, e - 2));
+    std::string ziffern =
+        std::string(1, wissenschaftlich[0]) + std::string(wissenschaftlich.substr(2, e - 2));
     ziffern.erase(ziffern.find_last_not_of('0') + 1);
     const int exponent = std::atoi(std::string(wissenschaftlich.substr(e + 1)).c_str());
 

@@ -29,8 +29,12 @@ char byteVon(char16_t z) {
     return '?';
 }
 
-bool istHoherErsatz(char16_t z) { return z >= 0xD800 && z <= 0xDBFF; }
-bool istNiedrigerErsatz(char16_t z) { return z >= 0xDC00 && z <= 0xDFFF; }
+bool istHoherErsatz(char16_t z) {
+    return z >= 0xD800 && z <= 0xDBFF;
+}
+bool istNiedrigerErsatz(char16_t z) {
+    return z >= 0xDC00 && z <= 0xDFFF;
+}
 
 void utf8Anhaengen(std::string& ziel, char16_t z) {
     if (z < 0x80) {

@@ -1,6 +1,6 @@
 #include "ergebnisse.h"
 
-#include "laufzeitfehler.h"
+#include "fehlernummer.h"
 #include "speicherablage.h"
 
 #include <gtest/gtest.h>
@@ -25,13 +25,8 @@ speicherablage geladen() {
     return f;
 }
 
-int fehlernummer(speicherablage& f, std::int16_t feld) {
-    try {
-        feldVerlassen(f, feld);
-    } catch (const laufzeitfehler& e) {
-        return e.nummer();
-    }
-    return 0;
+int verlassen(speicherablage& f, std::int16_t feld) {
+    return fehlernummer([&] { feldVerlassen(f, feld); });
 }
 
 TEST(berechnen, stadtUndAusserortsJeStrassenklasse) {
@@ -46,7 +41,7 @@ TEST(berechnen, stadtUndAusserortsJeStrassenklasse) {
 TEST(berechnen, einFehlerLaesstDieSpaeterenKaestenStehen) {
     speicherablage f = geladen();
     f.felder[9] = "x"; // open-road vehicle factor of road class 1
-    EXPECT_EQ(fehlernummer(f, 0), 13);
+    EXPECT_EQ(verlassen(f, 0), 13);
     EXPECT_EQ(f.ergebnisse[0], "49,5");
     EXPECT_EQ(f.ergebnisse[8], "72");
     EXPECT_EQ(f.ergebnisse[1], "50,49");
@@ -59,12 +54,12 @@ TEST(berechnen, ueberlaufBehaeltDenAltenText) {
     speicherablage f = geladen();
     f.felder[20] = "1E300";
     f.felder[0] = "1E300";
-    EXPECT_EQ(fehlernummer(f, 1), 6);
+    EXPECT_EQ(verlassen(f, 1), 6);
     EXPECT_EQ(f.ergebnisse[0], "-");
 
     f.felder[0] = "1E8";
     f.felder[36] = "1E9";
-    EXPECT_EQ(fehlernummer(f, 1), 6);
+    EXPECT_EQ(verlassen(f, 1), 6);
     EXPECT_EQ(f.ergebnisse[0], "-");
 }
 
@@ -77,15 +72,15 @@ struct verlassensfall {
 
 TEST(feldVerlassen, kommaPunktUndNullKomma) {
     const verlassensfall faelle[] = {
-        {20, "90,5", "90.5", false},  {20, "80", "80", false},      {35, "7", "7", false},
-        {3, "1", "1.0", true},        {3, "1,25", "1.25", true},    {3, "1.0", "1.0", true},
-        {17, "1,2,3", "1.2.3", true}, {19, "2", "2.0", true},       {36, "0,7", "0.7", true},
+        {20, "90,5", "90.5", false},  {20, "80", "80", false},   {35, "7", "7", false},
+        {3, "1", "1.0", true},        {3, "1,25", "1.25", true}, {3, "1.0", "1.0", true},
+        {17, "1,2,3", "1.2.3", true}, {19, "2", "2.0", true},    {36, "0,7", "0.7", true},
         {56, "4", "4.0", true},       {55, "", ".0", true},
     };
     for (const verlassensfall& v : faelle) {
         speicherablage f = geladen();
         f.felder[v.feld] = v.vorher;
-        const int fehler = fehlernummer(f, v.feld);
+        const int fehler = verlassen(f, v.feld);
         EXPECT_EQ(f.felder[v.feld], v.nachher) << v.feld << " " << v.vorher;
         if (v.rechnet) {
             EXPECT_EQ(fehler, 0) << v.feld << " " << v.vorher;
@@ -99,15 +94,15 @@ TEST(feldVerlassen, kommaPunktUndNullKomma) {
 TEST(feldVerlassen, platzhalterBekommtNullKommaUndDieRechnungScheitert) {
     speicherablage f;
     f.felder.fill("- - - -");
-    EXPECT_EQ(fehlernummer(f, 0), 13);
+    EXPECT_EQ(verlassen(f, 0), 13);
     EXPECT_EQ(f.felder[0], "- - - -.0");
     EXPECT_EQ(f.ergebnisse[0], "-");
 }
 
 TEST(feldVerlassen, unbekannterIndex) {
     speicherablage f = geladen();
-    EXPECT_EQ(fehlernummer(f, 57), 340);
-    EXPECT_EQ(fehlernummer(f, -1), 340);
+    EXPECT_EQ(verlassen(f, 57), 340);
+    EXPECT_EQ(verlassen(f, -1), 340);
 }
 
 } // namespace

@@ -44,7 +44,5 @@ class speicherablage : public ablage {
   protected:
     std::string liesFeld(int index) const override { return felder[index]; }
     void schreibFeld(int index, const std::string& text) override { felder[index] = text; }
-    void schreibErgebnis(int index, const std::string& text) override {
-        ergebnisse[index] = text;
-    }
+    void schreibErgebnis(int index, const std::string& text) override { ergebnisse[index] = text; }
 };

@@ -1,22 +1,11 @@
 #include "werteliste.h"
 
-#include "laufzeitfehler.h"
+#include "fehlernummer.h"
 #include "speicherablage.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-int fehlernummer(const std::function<void()>& aufruf) {
-    try {
-        aufruf();
-    } catch (const laufzeitfehler& f) {
-        return f.nummer();
-    }
-    return 0;
-}
 
 struct listenfall {
     std::string liste;
@@ -32,7 +21,8 @@ TEST(werteliste, verteilenUndZusammensetzenGebenDieListeZurueck) {
         {"1|2|3|4", 3, {"1", "2", "3|4"}},
         {"a|b", 1, {"a|b"}},
         {"", 1, {""}},
-        {"0.9|1.0|1.1|1.2|1.3|1.4|1.5|1.6", 8,
+        {"0.9|1.0|1.1|1.2|1.3|1.4|1.5|1.6",
+         8,
          {"0.9", "1.0", "1.1", "1.2", "1.3", "1.4", "1.5", "1.6"}},
     };
     for (const listenfall& f : faelle) {
@@ -42,7 +32,8 @@ TEST(werteliste, verteilenUndZusammensetzenGebenDieListeZurueck) {
             EXPECT_EQ(fenster.felder[10 + i], f.felder[i]) << f.liste << " Feld " << i;
         }
         EXPECT_EQ(fenster.felder[10 + f.felder.size()], "") << f.liste;
-        EXPECT_EQ(zusammensetzen(fenster, "vor<", 10, ">nach", f.anzahl), "vor<" + f.liste + ">nach");
+        EXPECT_EQ(zusammensetzen(fenster, "vor<", 10, ">nach", f.anzahl),
+                  "vor<" + f.liste + ">nach");
         EXPECT_EQ(fenster.gezeigt, 1);
     }
 }

@@ -1,0 +1,44 @@
+#include "dateien.h"
+#include "ergebnisse.h"
+#include "leeren.h"
+#include "pfaddatei.h"
+#include "profilformular.h"
+#include "werteliste.h"
+
+namespace {
+
+std::string nameZurBeschriftung(const ablage& fenster, profilart profil) {
+    const auto welche =
+        profil == profilart::fahrzeug ? ablage::auswahl::fahrzeug : ablage::auswahl::route;
+    return std::string(
+        profilname(profil, fenster.beschriftung(welche)).value_or(vorgabename(profil)));
+}
+
+} // namespace
+
+void profilformular::lesen() {
+    leeren(fenster_);
+    fahrzeugname_ = vorgabename(profilart::fahrzeug);
+    routenname_ = vorgabename(profilart::route);
+
+    pfad_ = ersteZeile(dateiLesen(pfaddateiname));
+    fenster_.setzePfadtext(pfad_);
+
+    if (!dateiExistiert(dateiname())) {
+        return;
+    }
+    teile_ = {};
+    inhalt_ = dateiLesen(dateiname());
+    fahrzeugname_ = nameZurBeschriftung(fenster_, profilart::fahrzeug);
+    routenname_ = nameZurBeschriftung(fenster_, profilart::route);
+
+    const textroutine zerleger;
+    for (const feldgruppe& gruppe : feldgruppen) {
+        const std::string& name =
+            gruppe.profil == profilart::fahrzeug ? fahrzeugname_ : routenname_;
+        teile_ =
+            zerleger.zerlege(inhalt_, name, gruppe.such2, gruppe.such3, gruppe.suchnach1, "", "");
+        verteilen(fenster_, teile_[1], gruppe.erstesFeld, gruppe.anzahl);
+    }
+    berechnen(fenster_);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ablage.h"
+#include "feldkarte.h"
+#include "textroutine.h"
+
+#include <string>
+#include <string_view>
+
+// The state and the procedures behind the main window: loading the two
+// selected profiles into the fields, writing either half back, and the path
+// button. All texts are Windows-1252 bytes; the window is reached only
+// through the store.
+class profilformular {
+  public:
+    static constexpr std::string_view einstellungsdatei = "ApplicationSettings.xml";
+
+    explicit profilformular(ablage& fenster) : fenster_(fenster) {}
+
+    // Clears the fields, reads the folder from "ini.txt" into the path box,
+    // and, when the settings file exists there, spreads the nine field groups
+    // of the selected profiles over the fields and recomputes the products.
+    void lesen();
+
+    // Read the settings file afresh, splice the vehicle (or route) groups
+    // from the fields into it, show the rewritten passage, and replace the
+    // file only when the user answers Yes. The window is not reloaded.
+    void fahrzeugUebernehmen();
+    void routeUebernehmen();
+
+    // The path button: from the locked state the path box becomes editable;
+    // from the editing state its text is saved to "ini.txt" and the box is
+    // locked again. Both end with a reload.
+    void pfadUmschalten();
+
+    // The settings folder as "ini.txt" gave it at the last load, the
+    // settings text and profile names of that load, and its latest split.
+    const std::string& pfad() const { return pfad_; }
+    const std::string& inhalt() const { return inhalt_; }
+    const std::string& fahrzeugname() const { return fahrzeugname_; }
+    const std::string& routenname() const { return routenname_; }
+    const teilstuecke& teile() const { return teile_; }
+
+  private:
+    void uebernehmen(profilart profil);
+    std::string dateiname() const { return pfad_ + std::string(einstellungsdatei); }
+
+    ablage& fenster_;
+    std::string pfad_;
+    std::string inhalt_;
+    std::string fahrzeugname_ = std::string(vorgabename(profilart::fahrzeug));
+    std::string routenname_ = std::string(vorgabename(profilart::route));
+    teilstuecke teile_{}; // views into inhalt_
+};

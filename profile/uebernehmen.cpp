@@ -1,0 +1,108 @@
+#include "dateien.h"
+#include "laufzeitfehler.h"
+#include "profilformular.h"
+#include "werteliste.h"
+#include "zeichensatz.h"
+
+namespace {
+
+constexpr std::string_view frage = "Folgende \xC4nderungen werden \xFC"
+                                   "bernommen\r\n";
+
+laufzeitfehler ungueltig(const std::string& einzelheit) {
+    return laufzeitfehler(laufzeitfehler::ungueltigesArgument, einzelheit);
+}
+
+// The search of the confirmation cut: a start position of 0 (a previous
+// search that found nothing) is an invalid argument.
+long long suche(std::string_view text, std::string_view marke, long long ab) {
+    if (ab < 1) {
+        throw ungueltig("Suche ab Position " + std::to_string(ab));
+    }
+    return static_cast<long long>(finde(text, marke, static_cast<std::size_t>(ab)));
+}
+
+// `laenge` characters from the 1-based position `anfang` on, clipped at the
+// end of the text.
+std::string_view stueck(std::string_view text, long long anfang, long long laenge) {
+    if (anfang < 1 || laenge < 0) {
+        throw ungueltig("Ausschnitt ab " + std::to_string(anfang) + ", L\xC3\xA4nge " +
+                        std::to_string(laenge));
+    }
+    const auto ab = static_cast<std::size_t>(anfang - 1);
+    return ab >= text.size() ? std::string_view{}
+                             : text.substr(ab, static_cast<std::size_t>(laenge));
+}
+
+// The part of the rewritten text shown for confirmation: for a vehicle the
+// profile up to a little behind "</SpeedProfile>" and then its preference
+// factors; for a route its passage up to the end of its preference factors.
+std::string bestaetigungspassage(std::string_view text, std::string_view name, profilart profil) {
+    using namespace bestaetigung;
+    const long long s = suche(text, std::string(namensmarke) + std::string(name), 1);
+    std::string passage;
+    long long ab = s;
+    if (profil == profilart::fahrzeug) {
+        const long long e = suche(text, profilende, s) + static_cast<long long>(profilendeZugabe);
+        passage = stueck(text, s, e - s);
+        ab = suche(text, faktoranfang, e);
+    }
+    const long long r = suche(text, faktorende, ab) + static_cast<long long>(faktorendeZugabe);
+    passage += stueck(text, ab, r - ab);
+    return passage;
+}
+
+std::string_view fehlendeMarke(const teilstuecke& teile, std::string_view name,
+                               const feldgruppe& gruppe) {
+    if (teile[0] == textroutine::such1Fehler) {
+        return name;
+    }
+    if (teile[1] == textroutine::such2Fehler) {
+        return gruppe.such2;
+    }
+    if (teile[2] == textroutine::such3Fehler) {
+        return gruppe.such3;
+    }
+    return gruppe.suchnach1;
+}
+
+} // namespace
+
+void profilformular::fahrzeugUebernehmen() {
+    uebernehmen(profilart::fahrzeug);
+}
+
+void profilformular::routeUebernehmen() {
+    uebernehmen(profilart::route);
+}
+
+void profilformular::uebernehmen(profilart profil) {
+    const std::string datei = dateiname();
+    std::string text = dateiLesen(datei);
+    const auto welche =
+        profil == profilart::fahrzeug ? ablage::auswahl::fahrzeug : ablage::auswahl::route;
+    const std::string name(profilname(profil, fenster_.beschriftung(welche)).value_or(""));
+
+    const textroutine zerleger;
+    for (const feldgruppe& gruppe : feldgruppen) {
+        if (gruppe.profil != profil) {
+            continue;
+        }
+        const teilstuecke teile =
+            zerleger.zerlege(text, name, gruppe.such2, gruppe.such3, gruppe.suchnach1, "", "");
+        if (textroutine::istFehler(teile)) {
+            // Splicing an error result would put its text into the file.
+            throw ungueltig("Gruppe \"" + nachUtf8(gruppe.bezeichnung) + "\": \"" +
+                            nachUtf8(fehlendeMarke(teile, name, gruppe)) + "\" hinter \"" +
+                            nachUtf8(name) + "\" nicht gefunden, nichts geschrieben");
+        }
+        const std::string liste = verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl);
+        text.replace(teile[0].size(), teile[1].size(), liste);
+    }
+
+    const std::string passage = bestaetigungspassage(text, name, profil);
+    if (!fenster_.frageJaNein(std::string(frage) + passage)) {
+        return;
+    }
+    dateiErsetzen(datei, text);
+}

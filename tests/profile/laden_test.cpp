@@ -1,0 +1,264 @@
+#include "arbeitsordner.h"
+#include "fehlernummer.h"
+#include "profilformular.h"
+#include "speicherablage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using laden = arbeitsordner;
+
+// A settings text with one vehicle and one route profile, built from parts
+// so that single markers can be left out.
+std::string kleinerText(const std::string& fahrzeugteil, const std::string& routenteil) {
+    return "<S>\r\n<Name>Car Fast</Name><SpeedProfile><City>1|2|3|4|5|6|7|8</City>"
+           "<Open>11|12|13|14|15|16|17|18</Open></SpeedProfile>\r\n" +
+           fahrzeugteil + "\r\n<Name>Fastest</Name>" + routenteil + "\r\n</S>";
+}
+const std::string fahrzeugfaktoren =
+    "<PreferenceFactor><City>1.0|1.0|1.0|1.0|1.0|1.0|1.0|1.0</City>"
+    "<Open>2.0|2.0|2.0|2.0|2.0|2.0|2.0|2.0</Open></PreferenceFactor><Special>1|2|3|4</Special>";
+const std::string routenfaktoren =
+    "<PreferenceFactor><City>0.5|0.5|0.5|0.5|0.5|0.5|0.5|0.5</City>"
+    "<Open>1.5|1.5|1.5|1.5|1.5|1.5|1.5|1.5</Open><Special>5|6|7|8</Special></PreferenceFactor>"
+    "<Value>9.5</Value>";
+
+TEST_F(laden, demoMitDerStartauswahl) {
+    einstellungen(demotext());
+    speicherablage f;
+    profilformular formular(f);
+    formular.lesen();
+
+    EXPECT_EQ(f.pfad, (ordner_ / "daten").string() + "/");
+    EXPECT_EQ(formular.pfad(), f.pfad);
+    EXPECT_EQ(formular.fahrzeugname(), "Car Fast");
+    EXPECT_EQ(formular.routenname(), "Fastest");
+    EXPECT_EQ(f.felder[20], "80");
+    EXPECT_EQ(f.felder[27], "15");
+    EXPECT_EQ(f.felder[28], "130");
+    EXPECT_EQ(f.felder[1], "0.95");
+    EXPECT_EQ(f.felder[15], "0.3");
+    EXPECT_EQ(f.felder[19], "1.2");
+    EXPECT_EQ(f.felder[36], "1.2");
+    EXPECT_EQ(f.felder[51], "0.3");
+    EXPECT_EQ(f.felder[52], "1.0");
+    EXPECT_EQ(f.felder[56], "1.0");
+    EXPECT_EQ(f.ergebnisse[0], "96");    // 80 x 1.0 x 1.2
+    EXPECT_EQ(f.ergebnisse[8], "169");   // 130 x 1.0 x 1.3
+    EXPECT_EQ(f.ergebnisse[1], "73,15"); // 70 x 0.95 x 1.1
+    EXPECT_EQ(f.ergebnisse[15], "1,8");  // 20 x 0.3 x 0.3
+    EXPECT_GE(f.gezeigt, 1);
+    EXPECT_EQ(formular.inhalt(), demotext());
+}
+
+TEST_F(laden, jedeAuswahlLaedtVollstaendig) {
+    einstellungen(demotext());
+    const struct {
+        const char* fahrzeug;
+        const char* route;
+        const char* geschwindigkeit20;
+        const char* routenwert;
+    } faelle[] = {
+        {"PKW schnell", "Schnelle", "80", "1.0"}, {"PKW normal", "Optimale", "80", "0.8"},
+        {"PKW Normal", "Kurze", "80", "0.5"},     {"PKW langs.", "Sch\xF6ne", "70", "1.5"},
+        {"Motorrad", "Schnelle", "80", "1.0"},    {"LKW", "Sch\xF6ne", "60", "1.5"},
+        {"unbekannt", "unbekannt", "80", "1.0"},
+    };
+    for (const auto& fall : faelle) {
+        speicherablage f;
+        f.beschriftungen = {fall.fahrzeug, fall.route};
+        profilformular formular(f);
+        formular.lesen();
+        EXPECT_EQ(f.felder[20], fall.geschwindigkeit20) << fall.fahrzeug;
+        EXPECT_EQ(f.felder[56], fall.routenwert) << fall.route;
+        for (const std::string& feld : f.felder) {
+            EXPECT_NE(feld, "- - - -") << fall.fahrzeug << " / " << fall.route;
+        }
+        for (const std::string& ergebnis : f.ergebnisse) {
+            EXPECT_NE(ergebnis, "-") << fall.fahrzeug << " / " << fall.route;
+        }
+    }
+}
+
+TEST_F(laden, zweimalLadenGibtDasGleiche) {
+    einstellungen(demotext());
+    speicherablage f;
+    f.beschriftungen = {"LKW", "Kurze"};
+    profilformular formular(f);
+    formular.lesen();
+    const auto felder = f.felder;
+    const auto ergebnisse = f.ergebnisse;
+    f.felder[3] = "7.7";
+    formular.lesen();
+    EXPECT_EQ(f.felder, felder);
+    EXPECT_EQ(f.ergebnisse, ergebnisse);
+}
+
+TEST_F(laden, ohneEinstellungsdateiEndetDasLadenStill) {
+    std::filesystem::create_directory("leer");
+    schreiben("ini.txt", (ordner_ / "leer").string() + "/\r\n");
+    speicherablage f;
+    f.ergebnisse.fill("12");
+    f.beschriftungen = {"LKW", "Kurze"};
+    profilformular formular(f);
+    formular.lesen();
+    EXPECT_EQ(f.pfad, (ordner_ / "leer").string() + "/");
+    EXPECT_EQ(f.felder[0], "- - - -");
+    EXPECT_EQ(f.felder[56], "- - - -");
+    EXPECT_EQ(f.ergebnisse[0], "12");
+    EXPECT_EQ(formular.fahrzeugname(), "Car Fast");
+}
+
+TEST_F(laden, pfadOhneTrennerWirdDirektVorDenDateinamenGesetzt) {
+    einstellungen(demotext());
+    schreiben("ini.txt", (ordner_ / "daten").string());
+    speicherablage f;
+    profilformular formular(f);
+    formular.lesen();
+    EXPECT_EQ(f.felder[0], "- - - -");
+
+    schreiben(ordner_ / "datenApplicationSettings.xml", demotext());
+    formular.lesen();
+    EXPECT_EQ(f.felder[20], "80");
+}
+
+TEST_F(laden, nurDieErsteZeileDerPfaddateiZaehlt) {
+    einstellungen(demotext());
+    schreiben("ini.txt", (ordner_ / "daten").string() + "/\r\n/anderswo/\r\n");
+    speicherablage f;
+    profilformular formular(f);
+    formular.lesen();
+    EXPECT_EQ(f.felder[20], "80");
+
+    // An empty first line looks in the working directory.
+    schreiben("ini.txt", "\r\n" + (ordner_ / "daten").string());
+    schreiben("ApplicationSettings.xml", demotext());
+    speicherablage g;
+    profilformular hier(g);
+    hier.lesen();
+    EXPECT_EQ(hier.pfad(), "");
+    EXPECT_EQ(g.felder[20], "80");
+}
+
+TEST_F(laden, fehlendeOderLeerePfaddatei) {
+    einstellungen(demotext());
+    speicherablage f;
+    profilformular formular(f);
+    formular.lesen();
+    const std::string pfad = formular.pfad();
+
+    std::filesystem::remove("ini.txt");
+    EXPECT_EQ(fehlernummer([&] { formular.lesen(); }), 53);
+    EXPECT_EQ(f.felder[20], "- - - -");
+    EXPECT_EQ(f.pfad.size(), 64u) << "the path box keeps the hint";
+    EXPECT_EQ(formular.pfad(), pfad);
+
+    schreiben("ini.txt", "");
+    EXPECT_EQ(fehlernummer([&] { formular.lesen(); }), 62);
+
+    std::filesystem::remove("ini.txt");
+    std::filesystem::create_directory("ini.txt");
+    EXPECT_EQ(fehlernummer([&] { formular.lesen(); }), 75);
+}
+
+TEST_F(laden, fehlendeMarkeLaesstDieFelderDerFolgendenGruppenLeer) {
+    // No vehicle <PreferenceFactor>: groups 1 and 2 load, group 3 fails.
+    einstellungen(kleinerText("<Special>1|2|3|4</Special>", "<Value>9.5</Value>"));
+    speicherablage f;
+    profilformular formular(f);
+    EXPECT_EQ(fehlernummer([&] { formular.lesen(); }), 5);
+    EXPECT_EQ(f.felder[20], "1");
+    EXPECT_EQ(f.felder[35], "18");
+    EXPECT_EQ(f.felder[0], "- - - -");
+    EXPECT_EQ(f.felder[56], "- - - -");
+    EXPECT_EQ(formular.teile()[1], "such2 ERROR");
+    EXPECT_EQ(f.ergebnisse[0], "-");
+}
+
+TEST_F(laden, derRoutenwertZeigtWasDieSucheLiefert) {
+    const struct {
+        std::string routenteil;
+        const char* feld56;
+        bool rechnet;
+    } faelle[] = {
+        {routenfaktoren, "9.5", true},
+        {routenfaktoren.substr(0, routenfaktoren.find("<Value>")), "such2 ERROR", true},
+        {routenfaktoren.substr(0, routenfaktoren.find("</Value>")), "", true},
+        {routenfaktoren.substr(0, routenfaktoren.find("<Value>")) + "<Value>1|2</Value>", "1|2",
+         true},
+    };
+    for (const auto& fall : faelle) {
+        einstellungen(kleinerText(fahrzeugfaktoren, fall.routenteil));
+        speicherablage f;
+        profilformular formular(f);
+        formular.lesen();
+        EXPECT_EQ(f.felder[56], fall.feld56) << fall.routenteil;
+        EXPECT_EQ(f.ergebnisse[8], "33") << "11 x 2.0 x 1.5";
+    }
+}
+
+TEST_F(laden, zuWenigeTrennerFuellenDieErstenFelderDerGruppe) {
+    std::string text = kleinerText(fahrzeugfaktoren, routenfaktoren);
+    text.replace(text.find("1|2|3|4|5|6|7|8"), 15, "1|2|3");
+    einstellungen(text);
+    speicherablage f;
+    profilformular formular(f);
+    EXPECT_EQ(fehlernummer([&] { formular.lesen(); }), 5);
+    EXPECT_EQ(f.felder[20], "1");
+    EXPECT_EQ(f.felder[21], "2");
+    EXPECT_EQ(f.felder[22], "- - - -");
+    EXPECT_EQ(f.felder[28], "- - - -");
+}
+
+TEST_F(laden, keineZahlInEinemProduktfeldStopptDieRechnungNachDemFuellen) {
+    std::string text = kleinerText(fahrzeugfaktoren, routenfaktoren);
+    text.replace(text.find("0.5|0.5|0.5|0.5"), 15, "0.5|0.5|x|0.5");
+    einstellungen(text);
+    speicherablage f;
+    profilformular formular(f);
+    EXPECT_EQ(fehlernummer([&] { formular.lesen(); }), 13);
+    EXPECT_EQ(f.felder[56], "9.5");
+    EXPECT_EQ(f.ergebnisse[1], "1");  // 2 x 1.0 x 0.5
+    EXPECT_EQ(f.ergebnisse[9], "36"); // 12 x 2.0 x 1.5
+    EXPECT_EQ(f.ergebnisse[2], "-");
+}
+
+TEST_F(laden, routenSpecialsKommenAusDenPraeferenzfaktoren) {
+    einstellungen(kleinerText(fahrzeugfaktoren, "<Special>0|0|0|0</Special>" + routenfaktoren));
+    speicherablage f;
+    profilformular formular(f);
+    formular.lesen();
+    EXPECT_EQ(f.felder[52], "5");
+    EXPECT_EQ(f.felder[55], "8");
+}
+
+TEST_F(laden, eineGruppeDieDemProfilFehltKommtAusDemNaechsten) {
+    // The vehicle has no <Special>; the search runs on into the route's.
+    std::string ohne = fahrzeugfaktoren.substr(0, fahrzeugfaktoren.find("<Special>"));
+    einstellungen(kleinerText(ohne, routenfaktoren));
+    speicherablage f;
+    profilformular formular(f);
+    formular.lesen();
+    EXPECT_EQ(f.felder[16], "5");
+}
+
+TEST_F(laden, pfadMitUmlautAusWindows1252) {
+    std::filesystem::create_directory("Gr\xC3\xB6\xC3\x9F"
+                                      "e");
+    schreiben(ordner_ /
+                  "Gr\xC3\xB6\xC3\x9F"
+                  "e" /
+                  "ApplicationSettings.xml",
+              demotext());
+    schreiben("ini.txt", (ordner_ / "Gr\xF6\xDF"
+                                    "e")
+                                 .string() +
+                             "/");
+    speicherablage f;
+    profilformular formular(f);
+    formular.lesen();
+    EXPECT_EQ(f.felder[20], "80");
+}
+
+} // namespace

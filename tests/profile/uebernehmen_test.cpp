@@ -1,0 +1,262 @@
+#include "arbeitsordner.h"
+#include "fehlernummer.h"
+#include "profilformular.h"
+#include "speicherablage.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class uebernehmen : public arbeitsordner {
+  protected:
+    // Loads the given text for the given selection.
+    void laden(const std::string& text, const std::string& fahrzeug = "PKW schnell",
+               const std::string& route = "Schnelle") {
+        datei_ = einstellungen(text);
+        fenster_.beschriftungen = {fahrzeug, route};
+        formular_.lesen();
+    }
+
+    std::string ersetzt(std::string text, const std::string& alt, const std::string& neu) {
+        const auto stelle = text.find(alt);
+        EXPECT_NE(stelle, std::string::npos) << alt;
+        return text.replace(stelle, alt.size(), neu);
+    }
+
+    fs::path datei_;
+    speicherablage fenster_;
+    profilformular formular_{fenster_};
+};
+
+TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtDieDateiByteGleich) {
+    std::string text = demotext();
+    std::string alleBytes;
+    for (int b = 1; b < 256; ++b) {
+        alleBytes += static_cast<char>(b);
+    }
+    text.insert(text.find("  <VehicleProfiles>"), "<!--" + alleBytes + "-->\r\n");
+    text += std::string("\0\xFF\n", 3);
+    for (const char* fahrzeug : {"PKW schnell", "PKW normal", "PKW langs.", "Motorrad", "LKW"}) {
+        for (const char* route : {"Schnelle", "Optimale", "Kurze", "Sch\xF6ne"}) {
+            laden(text, fahrzeug, route);
+            formular_.fahrzeugUebernehmen();
+            formular_.routeUebernehmen();
+            EXPECT_EQ(lesen(datei_), text) << fahrzeug << " / " << route;
+            EXPECT_EQ(fenster_.fragen.size() % 2, 0u);
+        }
+    }
+}
+
+TEST_F(uebernehmen, neinLaesstDieDateiUnberuehrt) {
+    laden(demotext());
+    fenster_.felder[3] = "0.1";
+    fenster_.felder[40] = "0.1";
+    fenster_.antwort = false;
+    formular_.fahrzeugUebernehmen();
+    formular_.routeUebernehmen();
+    EXPECT_EQ(lesen(datei_), demotext());
+    EXPECT_EQ(fenster_.fragen.size(), 2u);
+    EXPECT_EQ(fenster_.felder[3], "0.1");
+}
+
+TEST_F(uebernehmen, fahrzeugSchreibtNurDieFahrzeuggruppen) {
+    laden(demotext(), "LKW", "Kurze");
+    fenster_.felder[20] = "65";      // town speed, road class 0
+    fenster_.felder[3] = "0.85|7";   // a typed "|" adds a value
+    fenster_.felder[19] = "- - - -"; // written as it stands
+    fenster_.felder[36] = "2.0";     // route field: not written by this run
+    formular_.fahrzeugUebernehmen();
+
+    std::string erwartet = demotext();
+    erwartet = ersetzt(erwartet, "<City>60|60|50|45|45|25|10|10</City>",
+                       "<City>65|60|50|45|45|25|10|10</City>");
+    erwartet = ersetzt(erwartet, "<City>1.0|1.0|0.9|0.8|0.7|0.5|0.2|0.3</City>",
+                       "<City>1.0|1.0|0.9|0.85|7|0.7|0.5|0.2|0.3</City>");
+    erwartet = ersetzt(erwartet, "<Special>0.8|1.0|0.6|0.9</Special>",
+                       "<Special>0.8|1.0|0.6|- - - -</Special>");
+    EXPECT_EQ(lesen(datei_), erwartet);
+    EXPECT_EQ(fenster_.felder[36], "2.0") << "the window is not reloaded";
+}
+
+TEST_F(uebernehmen, routeSchreibtNurDieRoutengruppen) {
+    laden(demotext(), "Motorrad", "Optimale");
+    fenster_.felder[51] = "0.45";
+    fenster_.felder[55] = "1.1";
+    fenster_.felder[56] = "0.7|x";
+    fenster_.felder[20] = "999";
+    formular_.routeUebernehmen();
+
+    std::string erwartet = demotext();
+    erwartet = ersetzt(erwartet, "<Open>1.15|1.1|1.05|0.95|0.9|0.7|0.5|0.4</Open>",
+                       "<Open>1.15|1.1|1.05|0.95|0.9|0.7|0.5|0.45</Open>");
+    erwartet = ersetzt(erwartet,
+                       "<Special>1.0|1.0|0.9|1.0</Special>\r\n      </PreferenceFactor>\r\n"
+                       "      <Value>0.8</Value>",
+                       "<Special>1.0|1.0|0.9|1.1</Special>\r\n      </PreferenceFactor>\r\n"
+                       "      <Value>0.7|x</Value>");
+    EXPECT_EQ(lesen(datei_), erwartet);
+}
+
+TEST_F(uebernehmen, bestaetigungZeigtDenNeuenAusschnitt) {
+    laden(demotext());
+    fenster_.felder[0] = "1.5";
+    fenster_.felder[36] = "0.25";
+    fenster_.antwort = false;
+    formular_.fahrzeugUebernehmen();
+    formular_.routeUebernehmen();
+    ASSERT_EQ(fenster_.fragen.size(), 2u);
+    EXPECT_EQ(fenster_.fragen[0], "Folgende \xC4nderungen werden \xFC"
+                                  "bernommen\r\n"
+                                  "<Name>Car Fast</Name>\r\n"
+                                  "      <SpeedProfile>\r\n"
+                                  "        <City>80|70|50|50|50|30|20|15</City>\r\n"
+                                  "        <Open>130|110|100|90|60|50|25|20</Open>\r\n"
+                                  "      </SpeedProfile>\r\n   "
+                                  "<PreferenceFactor>\r\n"
+                                  "        <City>1.5|0.95|0.9|0.85|0.7|0.6|0.4|0.5</City>\r\n"
+                                  "        <Open>1.0|0.95|0.9|0.85|0.7|0.6|0.4|0.3</Open>\r\n"
+                                  "      </PreferenceFactor");
+    EXPECT_EQ(fenster_.fragen[1], "Folgende \xC4nderungen werden \xFC"
+                                  "bernommen\r\n"
+                                  "<Name>Fastest</Name>\r\n"
+                                  "      <PreferenceFactor>\r\n"
+                                  "        <City>0.25|1.1|1.0|0.9|0.8|0.6|0.4|0.5</City>\r\n"
+                                  "        <Open>1.3|1.2|1.1|0.9|0.8|0.6|0.4|0.3</Open>\r\n"
+                                  "        <Special>1.0|1.0|1.0|1.0</Special>\r\n"
+                                  "      </PreferenceFactor");
+}
+
+TEST_F(uebernehmen, routenausschnittBisZumTextende) {
+    const std::string text = "<Name>Car Fast<City>1</City><Open>2</Open><PreferenceFactor>"
+                             "<City>3</City><Open>4</Open></PreferenceFactor><Special>5</Special>"
+                             "<Name>Fastest<Value>6</Value><PreferenceFactor><City>7</City>"
+                             "<Open>8</Open><Special>9</Special></PreferenceFactor";
+    datei_ = einstellungen(text);
+    EXPECT_EQ(fehlernummer([&] { formular_.lesen(); }), 5) << "one value for eight fields";
+    formular_.routeUebernehmen();
+    ASSERT_EQ(fenster_.fragen.size(), 1u);
+    const std::string platzhalter8 =
+        "- - - -|- - - -|- - - -|- - - -|- - - -|- - - -|- - - -|- - - -";
+    const std::string platzhalter4 = "- - - -|- - - -|- - - -|- - - -";
+    const std::string erwartet = text.substr(0, text.find("<Name>Fastest")) +
+                                 "<Name>Fastest<Value>- - - -</Value><PreferenceFactor><City>" +
+                                 platzhalter8 + "</City><Open>" + platzhalter8 +
+                                 "</Open><Special>" + platzhalter4 + "</Special></PreferenceFactor";
+    EXPECT_EQ(fenster_.fragen[0], "Folgende \xC4nderungen werden \xFC"
+                                  "bernommen\r\n" +
+                                      erwartet.substr(erwartet.find("<Name>Fastest")));
+    EXPECT_EQ(lesen(datei_), erwartet);
+}
+
+TEST_F(uebernehmen, ohneNamensmarkeOderFaktorenWirdNichtGefragt) {
+    const struct {
+        std::string text;
+        void (profilformular::*schreiber)();
+    } faelle[] = {
+        {"<Title>Car Fast</Title><City>1</City><Open>2</Open><PreferenceFactor><City>3</City>"
+         "<Open>4</Open></PreferenceFactor><Special>5</Special></SpeedProfile>",
+         &profilformular::fahrzeugUebernehmen},
+        {"<Name>Car Fast<City>1</City><Open>2</Open><PreferenceFactor><City>3</City>"
+         "<Open>4</Open></PreferenceFactor><Special>5</Special></SpeedProfile> kurz",
+         &profilformular::fahrzeugUebernehmen},
+        {"<Settings>\r\n<Profiles>\r\n<Name>Fastest<PreferenceFactor><City>3</City><Open>4</"
+         "Open><Special>5</Special>"
+         "</Preference><Value>1</Value>",
+         &profilformular::routeUebernehmen},
+    };
+    for (const auto& fall : faelle) {
+        datei_ = einstellungen(fall.text);
+        (void)fehlernummer([&] { formular_.lesen(); });
+        EXPECT_EQ(fehlernummer([&] { (formular_.*fall.schreiber)(); }), 5) << fall.text;
+        EXPECT_TRUE(fenster_.fragen.empty()) << fall.text;
+        EXPECT_EQ(lesen(datei_), fall.text);
+    }
+}
+
+TEST_F(uebernehmen, fehlendeMarkeBeimSchreibenNenntGruppeUndMarke) {
+    std::string text = demotext();
+    laden(text, "LKW");
+    for (auto stelle = text.find("<Special>"); stelle != std::string::npos;
+         stelle = text.find("<Special>")) {
+        text.replace(stelle, 9, "<Spezial>");
+    }
+    schreiben(datei_, text);
+    try {
+        formular_.fahrzeugUebernehmen();
+        ADD_FAILURE() << "geschrieben";
+    } catch (const laufzeitfehler& f) {
+        EXPECT_EQ(f.nummer(), 5);
+        EXPECT_NE(f.beschreibung().find("Specials Fahrzeug"), std::string::npos)
+            << f.beschreibung();
+        EXPECT_NE(f.beschreibung().find("<Special>"), std::string::npos) << f.beschreibung();
+    }
+    EXPECT_TRUE(fenster_.fragen.empty());
+    EXPECT_EQ(lesen(datei_), text);
+}
+
+TEST_F(uebernehmen, routenSpecialsWerdenDortGeschriebenWoSieGelesenWurden) {
+    std::string text = demotext();
+    text = ersetzt(text, "<Name>Fastest</Name>", "<Name>Fastest</Name><Special>alt</Special>");
+    laden(text);
+    EXPECT_EQ(fenster_.felder[52], "1.0");
+    fenster_.felder[52] = "0.3";
+    formular_.routeUebernehmen();
+    EXPECT_EQ(lesen(datei_), ersetzt(text, "<Special>1.0|1.0|1.0|1.0</Special>\r\n      </Pref",
+                                     "<Special>0.3|1.0|1.0|1.0</Special>\r\n      </Pref"));
+}
+
+TEST_F(uebernehmen, fehlendeDatei) {
+    laden(demotext());
+    fs::remove(datei_);
+    EXPECT_EQ(fehlernummer([&] { formular_.fahrzeugUebernehmen(); }), 53);
+    EXPECT_FALSE(fs::exists(datei_));
+}
+
+TEST_F(uebernehmen, schreibgeschuetzteDateiBleibtUnberuehrt) {
+    laden(demotext());
+    fenster_.felder[0] = "0.5";
+    fs::permissions(datei_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(fehlernummer([&] { formular_.fahrzeugUebernehmen(); }), 70);
+    EXPECT_EQ(lesen(datei_), demotext());
+    EXPECT_EQ(fs::status(datei_).permissions(),
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
+TEST_F(uebernehmen, rechteBleibenErhalten) {
+    laden(demotext());
+    const fs::perms rechte = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(datei_, rechte);
+    fenster_.felder[0] = "0.5";
+    formular_.fahrzeugUebernehmen();
+    EXPECT_NE(lesen(datei_), demotext());
+    EXPECT_EQ(fs::status(datei_).permissions(), rechte);
+}
+
+TEST_F(uebernehmen, einAbgebrochenesSchreibenLaesstDasOriginalStehen) {
+    laden(demotext());
+    fenster_.felder[0] = "0.5";
+    // A file size limit below the settings text makes the write fail, even
+    // for root.
+    rlimit alt{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &alt), 0);
+    const auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit klein = alt;
+    klein.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &klein), 0);
+    const int fehler = fehlernummer([&] { formular_.fahrzeugUebernehmen(); });
+    ::setrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, altesSignal);
+
+    EXPECT_EQ(fehler, 75);
+    EXPECT_EQ(lesen(datei_), demotext());
+    for (const auto& eintrag : fs::directory_iterator(datei_.parent_path())) {
+        EXPECT_EQ(eintrag.path(), datei_) << "no temporary file is left behind";
+    }
+}
+
+} // namespace
