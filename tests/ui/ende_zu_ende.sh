@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X window, as a user would: types into a
+# field, applies with the mouse and the keyboard, selects another vehicle,
+# and checks the settings file's bytes and the texts the window shows.
+# Usage: ende_zu_ende.sh PROGRAM DEMO_FOLDER
+set -euo pipefail
+programm=$1
+demo=$2
+source "$(dirname "$0")/../../scripts/xhilfe.sh"
+
+arbeit=$(mktemp -d)
+aufraeumen() {
+  [ -n "${TOOL_PID:-}" ] && kill "$TOOL_PID" 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$arbeit"
+}
+trap aufraeumen EXIT
+
+cp -r "$demo" "$arbeit/einstellungen"
+printf '%s/' "$arbeit/einstellungen" >"$arbeit/ini.txt"
+datei="$arbeit/einstellungen/ApplicationSettings.xml"
+
+bestanden=0
+gescheitert=0
+pruefe() { # name, then the command that must succeed
+  local name=$1
+  shift
+  if "$@"; then
+    echo "ok: $name"
+    bestanden=$((bestanden + 1))
+  else
+    echo "FEHLER: $name"
+    gescheitert=$((gescheitert + 1))
+  fi
+}
+
+xvfb_starten
+(cd "$arbeit" && exec env -u QT_QPA_PLATFORM "$programm") &
+TOOL_PID=$!
+fenster_finden
+
+# Centres of the controls, in pixels of the client area.
+text1_3="388 81"
+text1_20="124 129"
+text3_0="124 687"
+command2_0="721 316"
+command2_1="720 571"
+command1_4="476 340"
+
+pruefe "loaded at start" warten_auf_text $text3_0 "96"
+
+klicken $text1_3
+xdotool key ctrl+a
+xdotool type "1,5"
+klicken $command2_0
+box_finden
+xdotool key Return
+sleep 0.5
+LC_ALL=C sed 's/<City>1.0|0.95|0.9|0.85|0.7|0.6|0.4|0.5</<City>1.0|0.95|0.9|1.5|0.7|0.6|0.4|0.5</' \
+  "$demo/ApplicationSettings.xml" >"$arbeit/erwartet"
+pruefe "Yes writes the normalised value, every other byte unchanged" cmp "$datei" "$arbeit/erwartet"
+pruefe "the field shows the normalised value" warten_auf_text $text1_3 "1.5"
+
+klicken $command2_1
+box_finden
+xdotool key Escape
+sleep 0.5
+pruefe "No leaves the file as it was" cmp "$datei" "$arbeit/erwartet"
+
+klicken $command1_4
+pruefe "LKW loads the truck's speeds" warten_auf_text $text1_20 "60"
+pruefe "and its products" warten_auf_text $text3_0 "72"
+pruefe "the program is still running" kill -0 "$TOOL_PID"
+
+echo "$bestanden passed, $gescheitert failed"
+[ "$gescheitert" -eq 0 ]

@@ -1,0 +1,288 @@
+#include "mainform.h"
+
+#include "ergebnisse.h"
+#include "laufzeitfehler.h"
+#include "layouttabelle.h"
+#include "leeren.h"
+#include "schrift.h"
+#include "steuerelemente.h"
+#include "umwandlung.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+constexpr const char* titel = "Tamvoril";
+
+int pixel(int twips) {
+    return qRound(static_cast<double>(twips) / twipsProPixel);
+}
+
+QString objektname(std::string_view name, int index) {
+    const QString basis = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return index < 0 ? basis : basis + "(" + QString::number(index) + ")";
+}
+
+template <typename typ> void einordnen(std::vector<typ*>& feld, int index, typ* element) {
+    if (static_cast<int>(feld.size()) <= index) {
+        feld.resize(static_cast<std::size_t>(index) + 1, nullptr);
+    }
+    feld[static_cast<std::size_t>(index)] = element;
+}
+
+} // namespace
+
+MainForm::MainForm() {
+    setWindowTitle(titel);
+    setWindowIcon(QIcon(":/tamvoril.png"));
+    setFixedSize(pixel(fensterbreite), pixel(fensterhoehe));
+    steuerelementeAnlegen();
+    fokusfolgeSetzen();
+    Text2->setEnabled(false);
+    setzePfadfarbe(pfadfarbe::bildlaufleiste);
+    Text1[0]->setFocus();
+}
+
+void MainForm::steuerelementeAnlegen() {
+    for (const steuerelement& e : layouttabelle) {
+        const QString text =
+            QString::fromUtf8(e.text.data(), static_cast<qsizetype>(e.text.size()));
+        const std::string name(e.name);
+        QWidget* w = nullptr;
+        switch (e.art) {
+        case steuerart::linie:
+            continue; // drawn by paintEvent
+        case steuerart::beschriftung: {
+            auto* label = new QLabel(text, this);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            if (name == "Label3") {
+                einordnen(Label3, e.index, label);
+            }
+            w = label;
+            break;
+        }
+        case steuerart::knopf: {
+            auto* k = new knopf(text, this);
+            const int index = e.index;
+            if (name == "Command1") {
+                einordnen(Command1, index, k);
+                connect(k, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+            } else if (name == "Command2") {
+                einordnen(Command2, index, k);
+                connect(k, &QPushButton::clicked, this, [this, index] { Command2_Click(index); });
+            } else {
+                Command3 = k;
+                connect(k, &QPushButton::clicked, this, [this] { Command3_Click(); });
+            }
+            w = k;
+            break;
+        }
+        case steuerart::textfeld: {
+            auto* feld = new textfeld(this);
+            feld->setText(text);
+            const int index = e.index;
+            if (name == "Text1") {
+                einordnen(Text1, index, feld);
+                connect(feld, &textfeld::verlassen, this,
+                        [this, index] { Text1_LostFocus(index); });
+            } else if (name == "Text3") {
+                einordnen(Text3, index, feld);
+            } else {
+                Text2 = feld;
+            }
+            w = feld;
+            break;
+        }
+        }
+        w->setObjectName(objektname(e.name, e.index));
+        w->setGeometry(pixel(e.links), pixel(e.oben), pixel(e.breite), pixel(e.hoehe));
+        if (e.schrift != schriftart::standard) {
+            w->setFont(schrift(e.schrift));
+        }
+        const std::string_view vorlesen = e.vorlesename.empty() ? e.text : e.vorlesename;
+        w->setAccessibleName(
+            QString::fromUtf8(vorlesen.data(), static_cast<qsizetype>(vorlesen.size())));
+        steuerelemente_[{name, e.index}] = w;
+    }
+}
+
+void MainForm::fokusfolgeSetzen() {
+    QWidget* vorher = nullptr;
+    for (const fokuslauf& lauf : fokusfolge) {
+        for (int i = lauf.von; i <= lauf.bis; ++i) {
+            QWidget* w = element(std::string(lauf.name), i);
+            if (vorher != nullptr) {
+                QWidget::setTabOrder(vorher, w);
+            }
+            vorher = w;
+        }
+    }
+}
+
+QWidget* MainForm::element(const std::string& name, int index) const {
+    const auto treffer = steuerelemente_.find({name, index});
+    return treffer == steuerelemente_.end() ? nullptr : treffer->second;
+}
+
+void MainForm::paintEvent(QPaintEvent*) {
+    QPainter maler(this);
+    maler.setPen(palette().color(QPalette::WindowText));
+    for (const steuerelement& e : layouttabelle) {
+        if (e.art == steuerart::linie) {
+            maler.drawLine(pixel(e.links), pixel(e.oben), pixel(e.links + e.breite),
+                           pixel(e.oben + e.hoehe));
+        }
+    }
+}
+
+// The five events.
+
+void MainForm::Form_Load() {
+    ausfuehren([this] {
+        leeren(*this);
+        formular_.lesen();
+    });
+}
+
+void MainForm::Command1_Click(int index) {
+    ausfuehren([this, index] {
+        if (index >= 0 && index <= 4) {
+            setzeBeschriftung(auswahl::fahrzeug, alsBytes(Command1[index]->text()));
+        } else if (index >= 5 && index <= 8) {
+            setzeBeschriftung(auswahl::route, alsBytes(Command1[index]->text()));
+        }
+        formular_.lesen();
+    });
+}
+
+void MainForm::Command2_Click(int index) {
+    ausfuehren([this, index] {
+        if (index == 0) {
+            formular_.fahrzeugUebernehmen();
+        } else {
+            formular_.routeUebernehmen();
+        }
+    });
+}
+
+void MainForm::Command3_Click() {
+    ausfuehren([this] { formular_.pfadUmschalten(); });
+}
+
+void MainForm::Text1_LostFocus(int index) {
+    ausfuehren([this, index] { feldVerlassen(*this, static_cast<std::int16_t>(index)); }, true);
+}
+
+void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMelden) {
+    if (laeuft_) {
+        return;
+    }
+    laeuft_ = true;
+    try {
+        handler();
+    } catch (const laufzeitfehler& f) {
+        ausstehend_ = meldung{f.nummer(), QString::fromStdString(f.beschreibung())};
+    } catch (const std::exception& f) {
+        ausstehend_ = meldung{0, QString::fromLocal8Bit(f.what())};
+    }
+    laeuft_ = false;
+    if (!ausstehend_) {
+        return;
+    }
+    if (spaeterMelden) {
+        // A box opened inside a focus change would swallow the click that
+        // caused it.
+        QTimer::singleShot(0, this, [this] { melden(); });
+    } else {
+        melden();
+    }
+}
+
+void MainForm::melden() {
+    if (laeuft_ || !ausstehend_) {
+        return; // the running handler reports it when it ends
+    }
+    const meldung m = *ausstehend_;
+    ausstehend_.reset();
+    laeuft_ = true; // no handler runs while the box is open
+    QMessageBox box(QMessageBox::Critical, titel,
+                    QString("Laufzeitfehler '%1':\n\n%2").arg(m.nummer).arg(m.beschreibung),
+                    QMessageBox::Ok, this);
+    box.exec();
+    laeuft_ = false;
+}
+
+// The store.
+
+std::string MainForm::liesFeld(int index) const {
+    return alsBytes(Text1[index]->text());
+}
+
+void MainForm::schreibFeld(int index, const std::string& text) {
+    Text1[index]->setText(alsText(text));
+}
+
+void MainForm::schreibErgebnis(int index, const std::string& text) {
+    Text3[index]->setText(alsText(text));
+}
+
+std::string MainForm::pfadtext() const {
+    return alsBytes(Text2->text());
+}
+
+void MainForm::setzePfadtext(const std::string& text) {
+    Text2->setText(alsText(text));
+}
+
+bool MainForm::pfadAktiv() const {
+    return Text2->isEnabled();
+}
+
+void MainForm::setzePfadAktiv(bool aktiv) {
+    Text2->setEnabled(aktiv);
+}
+
+void MainForm::setzePfadfarbe(pfadfarbe farbe) {
+    QColor farbwert = Qt::white;
+    if (farbe == pfadfarbe::bildlaufleiste) {
+        farbwert = QApplication::palette().color(QPalette::Midlight);
+    } else if (farbe == pfadfarbe::schaltflaeche) {
+        farbwert = QApplication::palette().color(QPalette::Button);
+    }
+    QPalette p = Text2->palette();
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(gruppe, QPalette::Base, farbwert);
+    }
+    // The locked box shows the path that is in use: keep it readable.
+    p.setColor(QPalette::Disabled, QPalette::Text, p.color(QPalette::Active, QPalette::Text));
+    Text2->setPalette(p);
+}
+
+std::string MainForm::beschriftung(auswahl welche) const {
+    return alsBytes(Label3[static_cast<std::size_t>(welche)]->text());
+}
+
+void MainForm::setzeBeschriftung(auswahl welche, const std::string& text) {
+    Label3[static_cast<std::size_t>(welche)]->setText(alsText(text));
+}
+
+void MainForm::setzePfadknopftext(const std::string& text) {
+    Command3->setText(alsText(text));
+}
+
+void MainForm::zeigen() {
+    if (!isVisible()) {
+        show();
+    }
+}
+
+bool MainForm::frageJaNein(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, titel, alsText(text), QMessageBox::Yes | QMessageBox::No,
+                    this);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ablage.h"
+#include "profilformular.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class knopf;
+class textfeld;
+
+// The one window. It builds its controls from the layout table, implements
+// the store through which the editing logic reads and writes them, and turns
+// exactly five events into calls of that logic. Errors raised there are
+// reported in a message box and the window stays usable.
+class MainForm : public QWidget, public ablage {
+    Q_OBJECT
+
+  public:
+    MainForm();
+
+    // The five events.
+    void Form_Load();
+    void Command1_Click(int index);
+    void Command2_Click(int index);
+    void Command3_Click();
+    void Text1_LostFocus(int index);
+
+    // A control by its name and array index (-1 for a single control).
+    QWidget* element(const std::string& name, int index = -1) const;
+
+    const profilformular& formular() const { return formular_; }
+
+    // The store.
+    std::string pfadtext() const override;
+    void setzePfadtext(const std::string& text) override;
+    bool pfadAktiv() const override;
+    void setzePfadAktiv(bool aktiv) override;
+    void setzePfadfarbe(pfadfarbe farbe) override;
+    std::string beschriftung(auswahl welche) const override;
+    void setzeBeschriftung(auswahl welche, const std::string& text) override;
+    void setzePfadknopftext(const std::string& text) override;
+    void zeigen() override;
+    bool frageJaNein(const std::string& text) override;
+
+  protected:
+    std::string liesFeld(int index) const override;
+    void schreibFeld(int index, const std::string& text) override;
+    void schreibErgebnis(int index, const std::string& text) override;
+
+    void paintEvent(QPaintEvent* ereignis) override;
+
+  private:
+    struct meldung {
+        int nummer;
+        QString beschreibung;
+    };
+
+    void steuerelementeAnlegen();
+    void fokusfolgeSetzen();
+    // Runs one event's handler, unless another is running. An error is
+    // reported at once, or, from a field's leave, once the event that moved
+    // the focus has been delivered.
+    void ausfuehren(const std::function<void()>& handler, bool spaeterMelden = false);
+    void melden();
+
+    std::vector<textfeld*> Text1;
+    std::vector<textfeld*> Text3;
+    textfeld* Text2 = nullptr;
+    std::vector<knopf*> Command1;
+    std::vector<knopf*> Command2;
+    knopf* Command3 = nullptr;
+    std::vector<QLabel*> Label3;
+    std::map<std::pair<std::string, int>, QWidget*> steuerelemente_;
+
+    profilformular formular_{*this};
+    bool laeuft_ = false;
+    std::optional<meldung> ausstehend_;
+};

@@ -1,0 +1,35 @@
+#include "steuerelemente.h"
+
+#include <QFocusEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+textfeld::textfeld(QWidget* eltern) : QLineEdit(eltern) {
+    // The boxes are 19 pixels high, one less than the style asks for with
+    // the default font: take that pixel from the room above the text.
+    setTextMargins(0, -1, 0, 0);
+}
+
+void textfeld::focusOutEvent(QFocusEvent* ereignis) {
+    QLineEdit::focusOutEvent(ereignis);
+    if (ereignis->reason() != Qt::ActiveWindowFocusReason &&
+        ereignis->reason() != Qt::PopupFocusReason) {
+        emit verlassen();
+    }
+}
+
+knopf::knopf(const QString& beschriftung, QWidget* eltern) : QPushButton(beschriftung, eltern) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void knopf::paintEvent(QPaintEvent*) {
+    QStylePainter maler(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString beschriftung = option.text;
+    option.text.clear();
+    maler.drawControl(QStyle::CE_PushButton, option);
+    const QRect innen = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    maler.drawItemText(innen, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
+                       beschriftung, QPalette::ButtonText);
+}
