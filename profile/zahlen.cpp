@@ -66,25 +66,43 @@ zerlegtezahl zerlegen(std::string_view t) {
     return z;
 }
 
-// For a value that from_chars found out of range: true when it is too large,
-// false when it is too small (and so becomes zero).
-bool zuGross(const zerlegtezahl& z) {
-    const std::string ziffern = z.ganz + z.bruch;
+enum class ausserhalb { zuKlein, groessteZahl, zuGross };
+
+// The largest double as zahlText shows it: reading that text back must give
+// the largest double, not an overflow.
+constexpr std::string_view groessteZiffern = "179769313486232";
+constexpr long groessteStellen = 309; // 0.179769313486232E+309
+
+// For a value that from_chars found out of range: too small (it becomes
+// zero), at most the largest double as shown with 15 digits, or too large.
+ausserhalb einordnen(const zerlegtezahl& z) {
+    std::string ziffern = z.ganz + z.bruch;
     const std::size_t erste = ziffern.find_first_not_of('0');
     if (erste == std::string::npos) {
-        return false;
+        return ausserhalb::zuKlein;
     }
-    const long stellen = static_cast<long>(z.ganz.size()) - static_cast<long>(erste) - 1;
     long exponent = 0;
     if (!z.exponent.empty()) {
-        // Saturate: only the sign of the sum matters.
+        // Saturate: beyond nine digits only the sign matters.
         const std::string betrag = z.exponent.substr(z.exponent.find_first_not_of("+-"));
         exponent = betrag.size() > 9 ? 1000000000L : std::strtol(betrag.c_str(), nullptr, 10);
         if (z.exponent[0] == '-') {
             exponent = -exponent;
         }
     }
-    return stellen + exponent >= 0;
+    // The value is 0.d1d2d3... x 10^stellen.
+    const long stellen = static_cast<long>(z.ganz.size()) - static_cast<long>(erste) + exponent;
+    if (stellen <= 0) {
+        return ausserhalb::zuKlein;
+    }
+    ziffern.erase(0, erste);
+    ziffern.resize(std::max(ziffern.size(), groessteZiffern.size()), '0');
+    std::string grenze(groessteZiffern);
+    grenze.resize(ziffern.size(), '0');
+    if (stellen == groessteStellen && ziffern <= grenze) {
+        return ausserhalb::groessteZahl;
+    }
+    return ausserhalb::zuGross;
 }
 
 } // namespace
@@ -104,10 +122,16 @@ double zahlLesen(std::string_view text) {
     double wert = 0.0;
     const auto [ende, fehler] = std::from_chars(c.data(), c.data() + c.size(), wert);
     if (fehler == std::errc::result_out_of_range) {
-        if (zuGross(z)) {
+        switch (einordnen(z)) {
+        case ausserhalb::zuKlein:
+            wert = 0.0;
+            break;
+        case ausserhalb::groessteZahl:
+            wert = std::numeric_limits<double>::max();
+            break;
+        case ausserhalb::zuGross:
             throw laufzeitfehler(laufzeitfehler::ueberlauf);
         }
-        wert = 0.0;
     } else if (fehler != std::errc{} || ende != c.data() + c.size()) {
         throw laufzeitfehler(laufzeitfehler::typenUnvertraeglich);
     }

@@ -10,7 +10,9 @@
 // optional blanks around it, an optional sign, digits with at most one
 // decimal comma, and an optional exponent (E or e, optional sign, digits).
 // Anything else raises the type-mismatch error; a value beyond the double
-// range raises the overflow error. Values too small for a double become 0.
+// range raises the overflow error, except that the largest double as
+// zahlText shows it (1,79769313486232E+308) reads back as the largest double.
+// Values too small for a double become 0.
 double zahlLesen(std::string_view text);
 
 // 15 significant digits, decimal comma, no trailing zeros, no grouping;

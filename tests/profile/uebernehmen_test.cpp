@@ -5,9 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -235,28 +232,6 @@ TEST_F(uebernehmen, rechteBleibenErhalten) {
     formular_.fahrzeugUebernehmen();
     EXPECT_NE(lesen(datei_), demotext());
     EXPECT_EQ(fs::status(datei_).permissions(), rechte);
-}
-
-TEST_F(uebernehmen, einAbgebrochenesSchreibenLaesstDasOriginalStehen) {
-    laden(demotext());
-    fenster_.felder[0] = "0.5";
-    // A file size limit below the settings text makes the write fail, even
-    // for root.
-    rlimit alt{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &alt), 0);
-    const auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit klein = alt;
-    klein.rlim_cur = 1024;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &klein), 0);
-    const int fehler = fehlernummer([&] { formular_.fahrzeugUebernehmen(); });
-    ::setrlimit(RLIMIT_FSIZE, &alt);
-    std::signal(SIGXFSZ, altesSignal);
-
-    EXPECT_EQ(fehler, 75);
-    EXPECT_EQ(lesen(datei_), demotext());
-    for (const auto& eintrag : fs::directory_iterator(datei_.parent_path())) {
-        EXPECT_EQ(eintrag.path(), datei_) << "no temporary file is left behind";
-    }
 }
 
 } // namespace

@@ -82,6 +82,19 @@ TEST(zahlLesen, jenseitsDesDoubleBereichsIstUeberlauf) {
     EXPECT_DOUBLE_EQ(zahlLesen("1,7E308"), 1.7e308);
 }
 
+TEST(zahlen, dieGroessteZahlGehtHinUndZurueck) {
+    constexpr double groesste = std::numeric_limits<double>::max();
+    EXPECT_EQ(zahlLesen(zahlText(groesste)), groesste);
+    EXPECT_EQ(zahlLesen("-1,79769313486232E+308"), -groesste);
+    EXPECT_EQ(zahlLesen("179769313486231,9E294"), groesste);
+    try {
+        zahlLesen("1,79769313486233E+308");
+        ADD_FAILURE();
+    } catch (const laufzeitfehler& f) {
+        EXPECT_EQ(f.nummer(), 6);
+    }
+}
+
 TEST(zahlen, textUndZahlGehenHinUndZurueck) {
     for (double wert : {0.1, 49.5, 1.0 / 3.0, 1e-5, 123456.789, 6.02214076e23, -7.25e-12}) {
         const double zurueck = zahlLesen(zahlText(wert));
