@@ -5,16 +5,11 @@
 #include "profilformular.h"
 #include "werteliste.h"
 
-namespace {
-
-std::string nameZurBeschriftung(const ablage& fenster, profilart profil) {
+std::optional<std::string_view> profilformular::gewaehlterName(profilart profil) const {
     const auto welche =
         profil == profilart::fahrzeug ? ablage::auswahl::fahrzeug : ablage::auswahl::route;
-    return std::string(
-        profilname(profil, fenster.beschriftung(welche)).value_or(vorgabename(profil)));
+    return profilname(profil, fenster_.beschriftung(welche));
 }
-
-} // namespace
 
 void profilformular::lesen() {
     leeren(fenster_);
@@ -29,8 +24,8 @@ void profilformular::lesen() {
     }
     teile_ = {};
     inhalt_ = dateiLesen(dateiname());
-    fahrzeugname_ = nameZurBeschriftung(fenster_, profilart::fahrzeug);
-    routenname_ = nameZurBeschriftung(fenster_, profilart::route);
+    fahrzeugname_ = gewaehlterName(profilart::fahrzeug).value_or(vorgabename(profilart::fahrzeug));
+    routenname_ = gewaehlterName(profilart::route).value_or(vorgabename(profilart::route));
 
     const textroutine zerleger;
     for (const feldgruppe& gruppe : feldgruppen) {

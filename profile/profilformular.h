@@ -4,6 +4,7 @@
 #include "feldkarte.h"
 #include "textroutine.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,8 @@ class profilformular {
 
   private:
     void uebernehmen(profilart profil);
+    // The profile name of the selection caption, nothing when no row matches.
+    std::optional<std::string_view> gewaehlterName(profilart profil) const;
     std::string dateiname() const { return pfad_ + std::string(einstellungsdatei); }
 
     ablage& fenster_;

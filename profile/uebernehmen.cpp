@@ -79,9 +79,7 @@ void profilformular::routeUebernehmen() {
 void profilformular::uebernehmen(profilart profil) {
     const std::string datei = dateiname();
     std::string text = dateiLesen(datei);
-    const auto welche =
-        profil == profilart::fahrzeug ? ablage::auswahl::fahrzeug : ablage::auswahl::route;
-    const std::string name(profilname(profil, fenster_.beschriftung(welche)).value_or(""));
+    const std::string name(gewaehlterName(profil).value_or(""));
 
     const textroutine zerleger;
     for (const feldgruppe& gruppe : feldgruppen) {

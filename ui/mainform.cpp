@@ -209,9 +209,10 @@ void MainForm::melden() {
     const meldung m = *ausstehend_;
     ausstehend_.reset();
     laeuft_ = true; // no handler runs while the box is open
-    QMessageBox box(QMessageBox::Critical, titel,
-                    QString("Laufzeitfehler '%1':\n\n%2").arg(m.nummer).arg(m.beschreibung),
-                    QMessageBox::Ok, this);
+    const QString text =
+        m.nummer > 0 ? QString("Laufzeitfehler '%1':\n\n%2").arg(m.nummer).arg(m.beschreibung)
+                     : m.beschreibung;
+    QMessageBox box(QMessageBox::Critical, titel, text, QMessageBox::Ok, this);
     box.exec();
     laeuft_ = false;
 }
