@@ -185,12 +185,12 @@ void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMeld
     try {
         handler();
     } catch (const laufzeitfehler& f) {
-        ausstehend_ = meldung{f.nummer(), QString::fromStdString(f.beschreibung())};
+        ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
     } catch (const std::exception& f) {
-        ausstehend_ = meldung{0, QString::fromLocal8Bit(f.what())};
+        ausstehend_.push_back({0, QString::fromLocal8Bit(f.what())});
     }
     laeuft_ = false;
-    if (!ausstehend_) {
+    if (ausstehend_.empty()) {
         return;
     }
     if (spaeterMelden) {
@@ -203,17 +203,19 @@ void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMeld
 }
 
 void MainForm::melden() {
-    if (laeuft_ || !ausstehend_) {
-        return; // the running handler reports it when it ends
+    if (laeuft_) {
+        return; // the running handler reports them when it ends
     }
-    const meldung m = *ausstehend_;
-    ausstehend_.reset();
-    laeuft_ = true; // no handler runs while the box is open
-    const QString text =
-        m.nummer > 0 ? QString("Laufzeitfehler '%1':\n\n%2").arg(m.nummer).arg(m.beschreibung)
-                     : m.beschreibung;
-    QMessageBox box(QMessageBox::Critical, titel, text, QMessageBox::Ok, this);
-    box.exec();
+    laeuft_ = true; // no handler runs while a box is open
+    while (!ausstehend_.empty()) {
+        const meldung m = ausstehend_.front();
+        ausstehend_.erase(ausstehend_.begin());
+        const QString text =
+            m.nummer > 0 ? QString("Laufzeitfehler '%1':\n\n%2").arg(m.nummer).arg(m.beschreibung)
+                         : m.beschreibung;
+        QMessageBox box(QMessageBox::Critical, titel, text, QMessageBox::Ok, this);
+        box.exec();
+    }
     laeuft_ = false;
 }
 

@@ -8,7 +8,6 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -82,5 +81,5 @@ class MainForm : public QWidget, public ablage {
 
     profilformular formular_{*this};
     bool laeuft_ = false;
-    std::optional<meldung> ausstehend_;
+    std::vector<meldung> ausstehend_; // errors not yet reported, oldest first
 };
