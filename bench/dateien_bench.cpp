@@ -132,11 +132,13 @@ void fahrzeugUebernehmen(benchmark::State& state) {
 constexpr long kib = 1024;
 constexpr long mib = 1024 * kib;
 
-#define GROESSEN ->Arg(16 * kib)->Arg(mib)->Arg(64 * mib)->Unit(benchmark::kMillisecond)
-BENCHMARK(dateiLesenBoden) GROESSEN;
-BENCHMARK(lesen) GROESSEN;
-BENCHMARK(lesenUndErsetzenBoden) GROESSEN;
-BENCHMARK(fahrzeugUebernehmen) GROESSEN;
+void groessen(benchmark::internal::Benchmark* b) {
+    b->Arg(16 * kib)->Arg(mib)->Arg(64 * mib)->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(dateiLesenBoden)->Apply(groessen);
+BENCHMARK(lesen)->Apply(groessen);
+BENCHMARK(lesenUndErsetzenBoden)->Apply(groessen);
+BENCHMARK(fahrzeugUebernehmen)->Apply(groessen);
 
 // Collects the times and prints each measured run as a ratio to its floor.
 class verhaeltnisbericht : public benchmark::ConsoleReporter {
