@@ -48,12 +48,15 @@ TEST_F(ersetzen, einGetoeteterSchreiberHinterlaesstAltOderNeu) {
     const std::string datei = (ordner_ / "ApplicationSettings.xml").string();
     const std::string alt(3 << 20, 'a');
     const std::string neu = std::string(5 << 20, 'b') + "ende";
+    // How long one whole replace of the old text by the new one takes here.
     schreiben(datei, alt);
-    const auto dauer = ersetzenImKind(datei, alt, std::chrono::microseconds(-1));
+    const auto dauer = ersetzenImKind(datei, neu, std::chrono::microseconds(-1));
 
+    // Kill points from the start to well past the usual end, so that both
+    // outcomes occur even on a loaded machine.
     int alteGesehen = 0;
     int neueGesehen = 0;
-    for (int zehntel = 0; zehntel <= 12; ++zehntel) {
+    for (int zehntel = 0; zehntel <= 30; zehntel += 2) {
         schreiben(datei, alt);
         ersetzenImKind(datei, neu, dauer * zehntel / 10);
         const std::string jetzt = lesen(datei);
