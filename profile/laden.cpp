@@ -27,12 +27,17 @@ void profilformular::lesen() {
     fahrzeugname_ = gewaehlterName(profilart::fahrzeug).value_or(vorgabename(profilart::fahrzeug));
     routenname_ = gewaehlterName(profilart::route).value_or(vorgabename(profilart::route));
 
+    // Every split searches the unchanged text for the same two names from
+    // its top, so each name is searched once: on a large file these two
+    // scans are most of the work.
+    const std::size_t fahrzeugstelle = finde(inhalt_, fahrzeugname_, 1);
+    const std::size_t routenstelle = finde(inhalt_, routenname_, 1);
     const textroutine zerleger;
     for (const feldgruppe& gruppe : feldgruppen) {
-        const std::string& name =
-            gruppe.profil == profilart::fahrzeug ? fahrzeugname_ : routenname_;
-        teile_ =
-            zerleger.zerlege(inhalt_, name, gruppe.such2, gruppe.such3, gruppe.suchnach1, "", "");
+        const bool fahrzeug = gruppe.profil == profilart::fahrzeug;
+        teile_ = zerleger.zerlegeAb(inhalt_, fahrzeug ? fahrzeugstelle : routenstelle,
+                                    fahrzeug ? fahrzeugname_ : routenname_, gruppe.such2,
+                                    gruppe.such3, gruppe.suchnach1, "", "");
         verteilen(fenster_, teile_[1], gruppe.erstesFeld, gruppe.anzahl);
     }
     berechnen(fenster_);

@@ -33,6 +33,14 @@ class textroutine {
                         std::string_view such3, std::string_view suchnach1,
                         std::string_view suchnach2, std::string_view suchnach3) const;
 
+    // The same split for a caller that already holds such1Stelle =
+    // finde(text, such1, 1), so that several splits of one text under the
+    // same name search the name once.
+    teilstuecke zerlegeAb(std::string_view text, std::size_t such1Stelle, std::string_view such1,
+                          std::string_view such2, std::string_view such3,
+                          std::string_view suchnach1, std::string_view suchnach2,
+                          std::string_view suchnach3) const;
+
     // True when the result carries one of the six error texts.
     static bool istFehler(const teilstuecke& teile);
 };

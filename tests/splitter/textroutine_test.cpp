@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace {
@@ -87,6 +88,33 @@ TEST(finde, positionenSindEinsBasiert) {
     EXPECT_EQ(finde("abc", "", 3), 3u);
     EXPECT_EQ(finde("abc", "", 4), 0u);
     EXPECT_EQ(finde(std::string_view("a\0bc", 4), "c", 1), 4u); // bytes, not C strings
+}
+
+// The first occurrence at or behind every start position, as a plain search
+// finds it, wherever the marker stands relative to the blocks the search
+// scans. Over two letters, candidates whose first and last bytes match but
+// whose middle does not are everywhere.
+TEST(finde, gleichtDerSchlichtenSucheAnJederStelle) {
+    std::mt19937 zufall(7);
+    const auto buchstaben = [&](std::size_t n) {
+        std::string s(n, 'a');
+        for (char& z : s) {
+            z = "ab"[zufall() % 2];
+        }
+        return s;
+    };
+    for (const std::size_t laenge : {1, 2, 8, 70}) {
+        for (std::size_t textlaenge = 80; textlaenge < 320; textlaenge += 13) {
+            std::string text = buchstaben(textlaenge);
+            const std::string marke = buchstaben(laenge);
+            text.replace(zufall() % (textlaenge - laenge), laenge, marke);
+            for (std::size_t ab = 1; ab <= text.size() + 1; ++ab) {
+                const std::size_t schlicht = text.find(marke, ab - 1);
+                ASSERT_EQ(finde(text, marke, ab), schlicht == std::string::npos ? 0 : schlicht + 1)
+                    << text << " / " << marke << " ab " << ab;
+            }
+        }
+    }
 }
 
 } // namespace
