@@ -22,7 +22,10 @@ void profilformular::lesen() {
     if (!dateiExistiert(dateiname())) {
         return;
     }
+    // The old text goes before the new one is read, so that a reload of a
+    // large file does not hold both.
     teile_ = {};
+    inhalt_ = std::string();
     inhalt_ = dateiLesen(dateiname());
     fahrzeugname_ = gewaehlterName(profilart::fahrzeug).value_or(vorgabename(profilart::fahrzeug));
     routenname_ = gewaehlterName(profilart::route).value_or(vorgabename(profilart::route));
