@@ -30,11 +30,10 @@ void profilformular::lesen() {
     fahrzeugname_ = gewaehlterName(profilart::fahrzeug).value_or(vorgabename(profilart::fahrzeug));
     routenname_ = gewaehlterName(profilart::route).value_or(vorgabename(profilart::route));
 
-    // Every split searches the unchanged text for the same two names from
-    // its top, so each name is searched once: on a large file these two
-    // scans are most of the work.
-    const std::size_t fahrzeugstelle = finde(inhalt_, fahrzeugname_, 1);
-    const std::size_t routenstelle = finde(inhalt_, routenname_, 1);
+    // Every split searches the unchanged text for one of the same two names
+    // from its top, so both are searched once, in one pass: on a large file
+    // that pass is most of the work.
+    const auto [fahrzeugstelle, routenstelle] = findeBeide(inhalt_, fahrzeugname_, routenname_);
     const textroutine zerleger;
     for (const feldgruppe& gruppe : feldgruppen) {
         const bool fahrzeug = gruppe.profil == profilart::fahrzeug;
