@@ -1,6 +1,8 @@
 #include "dateien.h"
+#include "feldpruefung.h"
 #include "laufzeitfehler.h"
 #include "profilformular.h"
+#include "spleisstext.h"
 #include "werteliste.h"
 #include "zeichensatz.h"
 
@@ -77,8 +79,9 @@ void profilformular::routeUebernehmen() {
 }
 
 void profilformular::uebernehmen(profilart profil) {
+    felderPruefen(fenster_, profil);
     const std::string datei = dateiname();
-    std::string text = dateiLesen(datei);
+    spleisstext text(dateiLesen(datei));
     const std::string name(gewaehlterName(profil).value_or(""));
 
     const textroutine zerleger;
@@ -86,8 +89,8 @@ void profilformular::uebernehmen(profilart profil) {
         if (gruppe.profil != profil) {
             continue;
         }
-        const teilstuecke teile =
-            zerleger.zerlege(text, name, gruppe.such2, gruppe.such3, gruppe.suchnach1, "", "");
+        const teilstuecke teile = zerleger.zerlege(text.text(), name, gruppe.such2, gruppe.such3,
+                                                   gruppe.suchnach1, "", "");
         if (textroutine::istFehler(teile)) {
             // Splicing an error result would put its text into the file.
             throw ungueltig("Gruppe \"" + nachUtf8(gruppe.bezeichnung) + "\": \"" +
@@ -96,13 +99,15 @@ void profilformular::uebernehmen(profilart profil) {
         }
         // The same text as zusammensetzen(teile[0], ..., teile[2]) gives, spliced
         // in place: a new copy per group doubles the time of a large write.
-        const std::string liste = verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl);
-        text.replace(teile[0].size(), teile[1].size(), liste);
+        text.ersetzen(teile[0].size(), teile[1].size(),
+                      verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl));
     }
 
-    const std::string passage = bestaetigungspassage(text, name, profil);
+    const std::string passage = bestaetigungspassage(text.text(), name, profil);
     if (!fenster_.frageJaNein(std::string(frage) + passage)) {
         return;
     }
-    dateiErsetzen(datei, text);
+    // Another program may have changed the file while the question was open;
+    // its change must not be overwritten with the text read before.
+    dateiErsetzen(datei, text.text(), text.ursprung());
 }

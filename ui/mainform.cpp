@@ -186,8 +186,12 @@ void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMeld
         handler();
     } catch (const laufzeitfehler& f) {
         ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
-    } catch (const std::exception& f) {
-        ausstehend_.push_back({0, QString::fromLocal8Bit(f.what())});
+    } catch (const std::bad_alloc&) {
+        const laufzeitfehler f(laufzeitfehler::speichermangel);
+        ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
+    } catch (const std::exception&) {
+        // The library's own texts are English: say in German what happened.
+        ausstehend_.push_back({0, "Interner Fehler; die Aktion wurde abgebrochen."});
     }
     laeuft_ = false;
     if (ausstehend_.empty()) {
@@ -223,6 +227,10 @@ void MainForm::melden() {
 
 std::string MainForm::liesFeld(int index) const {
     return alsBytes(Text1[index]->text());
+}
+
+std::string MainForm::liesFeldname(int index) const {
+    return alsBytes(Text1[index]->accessibleName());
 }
 
 void MainForm::schreibFeld(int index, const std::string& text) {

@@ -51,6 +51,7 @@ class MainForm : public QWidget, public ablage {
 
   protected:
     std::string liesFeld(int index) const override;
+    std::string liesFeldname(int index) const override;
     void schreibFeld(int index, const std::string& text) override;
     void schreibErgebnis(int index, const std::string& text) override;
 
