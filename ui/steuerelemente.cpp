@@ -4,10 +4,15 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <limits>
+
 textfeld::textfeld(QWidget* eltern) : QLineEdit(eltern) {
     // The boxes are 19 pixels high, one less than the style asks for with
     // the default font: take that pixel from the room above the text.
     setTextMargins(0, -1, 0, 0);
+    // A value passage of a broken file can be longer than the default limit
+    // of 32767 characters; a cut text would be written back cut.
+    setMaxLength(std::numeric_limits<int>::max());
 }
 
 void textfeld::focusOutEvent(QFocusEvent* ereignis) {

@@ -275,6 +275,32 @@ class mainformTest : public QObject {
         QCOMPARE(dateiinhalt(einstellungen_), geschrieben ? erwartet : vorher);
     }
 
+    // A value passage longer than a line edit's default limit loads whole and
+    // is written back byte for byte; a field that holds no number is named
+    // as the window labels it, and nothing is written.
+    void langerWertBleibtGanzUndKeineZahlWirdBenannt() {
+        std::string text = dateiinhalt(einstellungen_);
+        const std::string lang = std::string(50000, ' ') + "0.8" + std::string(49997, ' ');
+        text.replace(text.find("<Value>", text.find("<Name>Fastest")) + 7, 3, lang);
+        std::ofstream(einstellungen_, std::ios::binary | std::ios::trunc) << text;
+        MainForm f;
+        f.Form_Load();
+        QCOMPARE(feld(f, 56).size(), qsizetype(100000));
+        antwortgeber ja(QMessageBox::Yes);
+        f.Command2_Click(1);
+        QCOMPARE(ja.beantwortet, 1);
+        QCOMPARE(dateiinhalt(einstellungen_), text);
+
+        el<QLineEdit>(f, "Text1", 38)->setText("- - - -");
+        antwortgeber ok(QMessageBox::Ok);
+        f.Command2_Click(1);
+        QCOMPARE(ok.beantwortet, 1);
+        QVERIFY2(ok.text.contains(
+                     QString::fromUtf8("„Preverenz City  Route, Bundesstraße“ enthält „- - - -“")),
+                 qPrintable(ok.text));
+        QCOMPARE(dateiinhalt(einstellungen_), text);
+    }
+
     void fehlerWirdGemeldetUndDasFensterBleibt() {
         MainForm f;
         f.Form_Load();
@@ -292,6 +318,7 @@ class mainformTest : public QObject {
         QVERIFY(f.isVisible());
 
         // The error box does not count as leaving the field that has the focus.
+        feld0->setText("1.0");
         auto* feld5 = el<QLineEdit>(f, "Text1", 5);
         feld5->setFocus();
         feld5->setText("2");
