@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 
 // The one table that ties the window's fields Text1(0..56) to passages of the
@@ -60,20 +62,42 @@ inline constexpr std::array<feldgruppe, 9> feldgruppen{{
 
 inline constexpr int strassenklassen = 8;
 
+// The group whose first field is `erstesFeld`; naming a field that starts no
+// group is an error, at compile time in a constant expression.
+constexpr const feldgruppe& gruppeAb(std::int16_t erstesFeld) {
+    for (const feldgruppe& gruppe : feldgruppen) {
+        if (gruppe.erstesFeld == erstesFeld) {
+            return gruppe;
+        }
+    }
+    throw std::logic_error("no field group starts at this field");
+}
+
 // One row of result products: Text3(erstesErgebnis + k) is speed x vehicle
-// factor x route factor of road class k, each taken from the group named by
-// its index in feldgruppen.
+// factor x route factor of road class k, each taken from the group that
+// starts at the given field, so that reordering feldgruppen changes nothing.
 struct produktreihe {
-    std::size_t geschwindigkeit;
-    std::size_t fahrzeugfaktor;
-    std::size_t routenfaktor;
+    std::int16_t geschwindigkeit;
+    std::int16_t fahrzeugfaktor;
+    std::int16_t routenfaktor;
     std::int16_t erstesErgebnis;
 };
 
 inline constexpr std::array<produktreihe, 2> produktreihen{{
-    {0, 2, 5, 0}, // town
-    {1, 3, 6, 8}, // open road
+    {20, 0, 36, 0}, // town
+    {28, 8, 44, 8}, // open road
 }};
+
+// Each row multiplies one speed group by one vehicle and one route factor
+// group of the same road kind ("<City>" or "<Open>").
+static_assert(std::ranges::all_of(produktreihen, [](const produktreihe& r) {
+    const feldgruppe& geschwindigkeit = gruppeAb(r.geschwindigkeit);
+    const feldgruppe& fahrzeug = gruppeAb(r.fahrzeugfaktor);
+    const feldgruppe& route = gruppeAb(r.routenfaktor);
+    return geschwindigkeit.art == feldart::geschwindigkeit && fahrzeug.art == feldart::faktor &&
+           fahrzeug.profil == profilart::fahrzeug && route.profil == profilart::route &&
+           geschwindigkeit.such2 == fahrzeug.such3 && fahrzeug.such3 == route.such3;
+}));
 
 // Speeds are kept as typed; factors and values are completed with ".0".
 feldart artDesFeldes(std::int16_t index);

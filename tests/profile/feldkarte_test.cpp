@@ -57,14 +57,4 @@ TEST(feldkarte, beschriftungenWerdenExaktZugeordnet) {
     EXPECT_EQ(vorgabename(profilart::route), "Fastest");
 }
 
-TEST(feldkarte, produkteNehmenGeschwindigkeitFahrzeugUndRoutenfaktor) {
-    for (const produktreihe& r : produktreihen) {
-        EXPECT_EQ(feldgruppen[r.geschwindigkeit].art, feldart::geschwindigkeit);
-        EXPECT_EQ(feldgruppen[r.fahrzeugfaktor].profil, profilart::fahrzeug);
-        EXPECT_EQ(feldgruppen[r.routenfaktor].profil, profilart::route);
-        EXPECT_EQ(feldgruppen[r.geschwindigkeit].such2, feldgruppen[r.fahrzeugfaktor].such3);
-        EXPECT_EQ(feldgruppen[r.fahrzeugfaktor].such3, feldgruppen[r.routenfaktor].such3);
-    }
-}
-
 } // namespace
