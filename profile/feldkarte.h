@@ -1,5 +1,7 @@
 #pragma once
 
+#include "festtext.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -33,25 +35,18 @@ struct feldgruppe {
 inline constexpr std::array<feldgruppe, 9> feldgruppen{{
     {"Geschwindigkeiten City Fahrzeug", 20, 8, profilart::fahrzeug, feldart::geschwindigkeit,
      "<City>", "", "</City>"},
-    {"Geschwindigkeiten Au\xDF"
-     "erorts Fahrzeug",
-     28, 8, profilart::fahrzeug, feldart::geschwindigkeit, "<Open>", "", "</Open>"},
-    {"Pr\xE4"
-     "ferenz City Fahrzeug",
-     0, 8, profilart::fahrzeug, feldart::faktor, "<PreferenceFactor>", "<City>", "</City>"},
-    {"Pr\xE4"
-     "ferenz Au\xDF"
-     "erorts Fahrzeug",
-     8, 8, profilart::fahrzeug, feldart::faktor, "<PreferenceFactor>", "<Open>", "</Open>"},
+    {"Geschwindigkeiten Außerorts Fahrzeug"_cp1252, 28, 8, profilart::fahrzeug,
+     feldart::geschwindigkeit, "<Open>", "", "</Open>"},
+    {"Präferenz City Fahrzeug"_cp1252, 0, 8, profilart::fahrzeug, feldart::faktor,
+     "<PreferenceFactor>", "<City>", "</City>"},
+    {"Präferenz Außerorts Fahrzeug"_cp1252, 8, 8, profilart::fahrzeug, feldart::faktor,
+     "<PreferenceFactor>", "<Open>", "</Open>"},
     {"Specials Fahrzeug", 16, 4, profilart::fahrzeug, feldart::faktor, "<Special>", "",
      "</Special>"},
-    {"Pr\xE4"
-     "ferenz City Route",
-     36, 8, profilart::route, feldart::faktor, "<PreferenceFactor>", "<City>", "</City>"},
-    {"Pr\xE4"
-     "ferenz Au\xDF"
-     "erorts Route",
-     44, 8, profilart::route, feldart::faktor, "<PreferenceFactor>", "<Open>", "</Open>"},
+    {"Präferenz City Route"_cp1252, 36, 8, profilart::route, feldart::faktor, "<PreferenceFactor>",
+     "<City>", "</City>"},
+    {"Präferenz Außerorts Route"_cp1252, 44, 8, profilart::route, feldart::faktor,
+     "<PreferenceFactor>", "<Open>", "</Open>"},
     // Read and written with the same markers, so a write puts the values back
     // into the passage they were loaded from.
     {"Specials Route", 52, 4, profilart::route, feldart::faktor, "<PreferenceFactor>", "<Special>",
@@ -120,9 +115,7 @@ inline constexpr std::array<namenszeile, 4> routennamen{{
     {"Schnelle", "Fastest"},
     {"Optimale", "Optimal"},
     {"Kurze", "Shortest"},
-    {"Sch\xF6"
-     "ne",
-     "Curvy"},
+    {"Schöne"_cp1252, "Curvy"},
 }};
 
 // The profile name of a selection caption: exact, case-sensitive, first equal

@@ -1,5 +1,6 @@
 #include "dateien.h"
 #include "feldpruefung.h"
+#include "festtext.h"
 #include "laufzeitfehler.h"
 #include "profilformular.h"
 #include "spleisstext.h"
@@ -8,8 +9,7 @@
 
 namespace {
 
-constexpr std::string_view frage = "Folgende \xC4nderungen werden \xFC"
-                                   "bernommen\r\n";
+constexpr std::string_view frage = "Folgende Änderungen werden übernommen\r\n"_cp1252;
 
 laufzeitfehler ungueltig(const std::string& einzelheit) {
     return laufzeitfehler(laufzeitfehler::ungueltigesArgument, einzelheit);
@@ -28,7 +28,7 @@ long long suche(std::string_view text, std::string_view marke, long long ab) {
 // end of the text.
 std::string_view stueck(std::string_view text, long long anfang, long long laenge) {
     if (anfang < 1 || laenge < 0) {
-        throw ungueltig("Ausschnitt ab " + std::to_string(anfang) + ", L\xC3\xA4nge " +
+        throw ungueltig("Ausschnitt ab " + std::to_string(anfang) + ", Länge " +
                         std::to_string(laenge));
     }
     const auto ab = static_cast<std::size_t>(anfang - 1);

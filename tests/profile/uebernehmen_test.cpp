@@ -1,5 +1,6 @@
 #include "arbeitsordner.h"
 #include "fehlernummer.h"
+#include "festtext.h"
 #include "profilformular.h"
 #include "speicherablage.h"
 
@@ -10,6 +11,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_view_literals;
+
+const std::string frage(("Folgende Änderungen werden übernommen\r\n"_cp1252));
 
 class uebernehmen : public arbeitsordner {
   protected:
@@ -47,8 +51,9 @@ TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtDieDateiByteGleich) {
     text.insert(text.find("  <VehicleProfiles>"), "<!--" + alleBytes + "-->\r\n");
     text += std::string("\0\xFF\n", 3);
     for (const char* fahrzeug : {"PKW schnell", "PKW normal", "PKW langs.", "Motorrad", "LKW"}) {
-        for (const char* route : {"Schnelle", "Optimale", "Kurze", "Sch\xF6ne"}) {
-            laden(text, fahrzeug, route);
+        for (const std::string_view route :
+             {"Schnelle"sv, "Optimale"sv, "Kurze"sv, "Schöne"_cp1252}) {
+            laden(text, fahrzeug, std::string(route));
             fenster_.fragen.clear();
             for (auto schreiber :
                  {&profilformular::fahrzeugUebernehmen, &profilformular::routeUebernehmen}) {
@@ -185,25 +190,23 @@ TEST_F(uebernehmen, bestaetigungZeigtDenNeuenAusschnitt) {
     formular_.fahrzeugUebernehmen();
     formular_.routeUebernehmen();
     ASSERT_EQ(fenster_.fragen.size(), 2u);
-    EXPECT_EQ(fenster_.fragen[0], "Folgende \xC4nderungen werden \xFC"
-                                  "bernommen\r\n"
-                                  "<Name>Car Fast</Name>\r\n"
-                                  "      <SpeedProfile>\r\n"
-                                  "        <City>80|70|50|50|50|30|20|15</City>\r\n"
-                                  "        <Open>130|110|100|90|60|50|25|20</Open>\r\n"
-                                  "      </SpeedProfile>\r\n   "
-                                  "<PreferenceFactor>\r\n"
-                                  "        <City>1.5|0.95|0.9|0.85|0.7|0.6|0.4|0.5</City>\r\n"
-                                  "        <Open>1.0|0.95|0.9|0.85|0.7|0.6|0.4|0.3</Open>\r\n"
-                                  "      </PreferenceFactor");
-    EXPECT_EQ(fenster_.fragen[1], "Folgende \xC4nderungen werden \xFC"
-                                  "bernommen\r\n"
-                                  "<Name>Fastest</Name>\r\n"
-                                  "      <PreferenceFactor>\r\n"
-                                  "        <City>0.25|1.1|1.0|0.9|0.8|0.6|0.4|0.5</City>\r\n"
-                                  "        <Open>1.3|1.2|1.1|0.9|0.8|0.6|0.4|0.3</Open>\r\n"
-                                  "        <Special>1.0|1.0|1.0|1.0</Special>\r\n"
-                                  "      </PreferenceFactor");
+    EXPECT_EQ(fenster_.fragen[0], frage +
+                                      "<Name>Car Fast</Name>\r\n"
+                                      "      <SpeedProfile>\r\n"
+                                      "        <City>80|70|50|50|50|30|20|15</City>\r\n"
+                                      "        <Open>130|110|100|90|60|50|25|20</Open>\r\n"
+                                      "      </SpeedProfile>\r\n   "
+                                      "<PreferenceFactor>\r\n"
+                                      "        <City>1.5|0.95|0.9|0.85|0.7|0.6|0.4|0.5</City>\r\n"
+                                      "        <Open>1.0|0.95|0.9|0.85|0.7|0.6|0.4|0.3</Open>\r\n"
+                                      "      </PreferenceFactor");
+    EXPECT_EQ(fenster_.fragen[1], frage +
+                                      "<Name>Fastest</Name>\r\n"
+                                      "      <PreferenceFactor>\r\n"
+                                      "        <City>0.25|1.1|1.0|0.9|0.8|0.6|0.4|0.5</City>\r\n"
+                                      "        <Open>1.3|1.2|1.1|0.9|0.8|0.6|0.4|0.3</Open>\r\n"
+                                      "        <Special>1.0|1.0|1.0|1.0</Special>\r\n"
+                                      "      </PreferenceFactor");
 }
 
 TEST_F(uebernehmen, routenausschnittBisZumTextende) {
@@ -226,9 +229,7 @@ TEST_F(uebernehmen, routenausschnittBisZumTextende) {
                                  "<Name>Fastest<Value>56</Value><PreferenceFactor><City>"
                                  "36|37|38|39|40|41|42|43</City><Open>44|45|46|47|48|49|50|51"
                                  "</Open><Special>52|53|54|55</Special></PreferenceFactor";
-    EXPECT_EQ(fenster_.fragen[0], "Folgende \xC4nderungen werden \xFC"
-                                  "bernommen\r\n" +
-                                      erwartet.substr(erwartet.find("<Name>Fastest")));
+    EXPECT_EQ(fenster_.fragen[0], frage + erwartet.substr(erwartet.find("<Name>Fastest")));
     EXPECT_EQ(lesen(datei_), erwartet);
 }
 
