@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
@@ -153,9 +154,30 @@ void direktSchreiben(const std::string& name, std::string_view inhalt) {
 
 enum class notfalls { nichts, direkt };
 
+// The file a name stands for: a symbolic link is followed to its target, even
+// one that does not exist yet, so that replacing the file keeps the link and
+// writes where it points.
+std::string ziel(const std::string& name) {
+    std::string datei = name;
+    for (int tiefe = 0; tiefe < 40; ++tiefe) {
+        struct stat st {};
+        if (::lstat(datei.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return datei;
+        }
+        std::string verweis(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(datei.c_str(), verweis.data(), verweis.size());
+        if (n < 0) {
+            throw systemfehler(errno, name);
+        }
+        verweis.resize(static_cast<std::size_t>(n));
+        datei = verweis.starts_with('/') ? verweis : ordnerVon(datei) + verweis;
+    }
+    throw systemfehler(ELOOP, name);
+}
+
 void ersetzen(std::string_view name, std::string_view inhalt,
               const std::span<const std::string_view>* bisher, notfalls ausweg) {
-    const std::string utf8 = nachUtf8(name);
+    const std::string utf8 = ziel(nachUtf8(name));
     struct stat alt {};
     const bool vorhanden = ::stat(utf8.c_str(), &alt) == 0;
     if (vorhanden) {

@@ -1,5 +1,6 @@
-// What the file layer says when the system refuses, and the in-place write
-// that "ini.txt" falls back to in a folder that takes no new file.
+// What the file layer says when the system refuses, the in-place write
+// that "ini.txt" falls back to in a folder that takes no new file, and
+// writing through a symbolic link.
 
 #include "arbeitsordner.h"
 #include "dateien.h"
@@ -100,6 +101,20 @@ TEST_F(dateifehler, pfaddateiWirdNotfallsAnOrtUndStelleGeschrieben) {
     EXPECT_EQ(ohneNeueDateien(ordner, [&] { dateiSchreiben((ordner / "neu.txt").string(), "x"); }),
               70);
     EXPECT_FALSE(fs::exists(ordner / "neu.txt"));
+}
+
+// A settings file reached through a symbolic link is written where the link
+// points, and the link stays, also where its target does not exist yet.
+TEST_F(dateifehler, verweisBleibtVerweis) {
+    schreiben("echt.xml", "alt");
+    fs::create_symlink("echt.xml", "verweis.xml");
+    fs::create_symlink("fehlt.xml", "ins-leere.xml");
+    dateiErsetzen("verweis.xml", "neu");
+    dateiSchreiben("ins-leere.xml", "neu");
+    for (const char* verweis : {"verweis.xml", "ins-leere.xml"}) {
+        EXPECT_TRUE(fs::is_symlink(verweis)) << verweis;
+        EXPECT_EQ(lesen(verweis), "neu") << verweis;
+    }
 }
 
 } // namespace
