@@ -97,8 +97,9 @@ void profilformular::uebernehmen(profilart profil) {
                             nachUtf8(fehlendeMarke(teile, name, gruppe)) + "\" hinter \"" +
                             nachUtf8(name) + "\" nicht gefunden, nichts geschrieben");
         }
-        // The same text as zusammensetzen(teile[0], ..., teile[2]) gives, spliced
-        // in place: a new copy per group doubles the time of a large write.
+        // The text before the value passage, the joined fields and the text
+        // from the closing marker on, spliced in place: a new copy of the
+        // text per group doubles the time of a large write.
         text.ersetzen(teile[0].size(), teile[1].size(),
                       verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl));
     }

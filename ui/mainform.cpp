@@ -3,7 +3,6 @@
 #include "ergebnisse.h"
 #include "laufzeitfehler.h"
 #include "layouttabelle.h"
-#include "leeren.h"
 #include "schrift.h"
 #include "steuerelemente.h"
 #include "umwandlung.h"
@@ -142,10 +141,8 @@ void MainForm::paintEvent(QPaintEvent*) {
 // The five events.
 
 void MainForm::Form_Load() {
-    ausfuehren([this] {
-        leeren(*this);
-        formular_.lesen();
-    });
+    // The load resets the fields first thing.
+    ausfuehren([this] { formular_.lesen(); });
 }
 
 void MainForm::Command1_Click(int index) {

@@ -35,8 +35,6 @@ class MainForm : public QWidget, public ablage {
     // A control by its name and array index (-1 for a single control).
     QWidget* element(const std::string& name, int index = -1) const;
 
-    const profilformular& formular() const { return formular_; }
-
     // The store.
     std::string pfadtext() const override;
     void setzePfadtext(const std::string& text) override;
