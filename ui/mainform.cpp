@@ -1,13 +1,14 @@
 #include "mainform.h"
 
 #include "ergebnisse.h"
+#include "farben.h"
 #include "laufzeitfehler.h"
 #include "layouttabelle.h"
+#include "meldungsknoepfe.h"
 #include "schrift.h"
 #include "steuerelemente.h"
 #include "umwandlung.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTimer>
@@ -38,8 +39,11 @@ MainForm::MainForm() {
     setWindowTitle(titel);
     setWindowIcon(QIcon(":/tamvoril.png"));
     setFixedSize(pixel(fensterbreite), pixel(fensterhoehe));
+    setPalette(fensterpalette());
+    setAutoFillBackground(true); // also inside the scrolling frame
     steuerelementeAnlegen();
     fokusfolgeSetzen();
+    auswahlknoepfeEinrichten();
     Text2->setEnabled(false);
     setzePfadfarbe(pfadfarbe::bildlaufleiste);
     Text1[0]->setFocus();
@@ -119,6 +123,23 @@ void MainForm::fokusfolgeSetzen() {
             }
             vorher = w;
         }
+    }
+}
+
+void MainForm::auswahlknoepfeEinrichten() {
+    for (knopf* k : Command1) {
+        k->setCheckable(true);
+        // A click toggles its button before the selection runs; the labels
+        // decide afterwards, also when no selection ran.
+        connect(k, &QPushButton::clicked, this, [this] { auswahlZeigen(); });
+    }
+    auswahlZeigen();
+}
+
+void MainForm::auswahlZeigen() {
+    for (std::size_t i = 0; i < Command1.size(); ++i) {
+        const QLabel* auswahl = Label3[i <= 4 ? 0 : 1];
+        Command1[i]->setChecked(Command1[i]->text() == auswahl->text());
     }
 }
 
@@ -215,6 +236,7 @@ void MainForm::melden() {
             m.nummer > 0 ? QString("Laufzeitfehler '%1':\n\n%2").arg(m.nummer).arg(m.beschreibung)
                          : m.beschreibung;
         QMessageBox box(QMessageBox::Critical, titel, text, QMessageBox::Ok, this);
+        deutscheKnoepfe(box);
         box.exec();
     }
     laeuft_ = false;
@@ -257,9 +279,9 @@ void MainForm::setzePfadAktiv(bool aktiv) {
 void MainForm::setzePfadfarbe(pfadfarbe farbe) {
     QColor farbwert = Qt::white;
     if (farbe == pfadfarbe::bildlaufleiste) {
-        farbwert = QApplication::palette().color(QPalette::Midlight);
+        farbwert = palette().color(QPalette::Midlight);
     } else if (farbe == pfadfarbe::schaltflaeche) {
-        farbwert = QApplication::palette().color(QPalette::Button);
+        farbwert = palette().color(QPalette::Button);
     }
     QPalette p = Text2->palette();
     for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -276,6 +298,7 @@ std::string MainForm::beschriftung(auswahl welche) const {
 
 void MainForm::setzeBeschriftung(auswahl welche, const std::string& text) {
     Label3[static_cast<std::size_t>(welche)]->setText(alsText(text));
+    auswahlZeigen();
 }
 
 void MainForm::setzePfadknopftext(const std::string& text) {
@@ -283,8 +306,9 @@ void MainForm::setzePfadknopftext(const std::string& text) {
 }
 
 void MainForm::zeigen() {
-    if (!isVisible()) {
-        show();
+    // The top-level window: the form itself, or the frame around it.
+    if (!window()->isVisible()) {
+        window()->show();
     }
 }
 
@@ -292,5 +316,6 @@ bool MainForm::frageJaNein(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, titel, alsText(text), QMessageBox::Yes | QMessageBox::No,
                     this);
     box.setDefaultButton(QMessageBox::Yes);
+    deutscheKnoepfe(box);
     return box.exec() == QMessageBox::Yes;
 }

@@ -63,6 +63,13 @@ class MainForm : public QWidget, public ablage {
 
     void steuerelementeAnlegen();
     void fokusfolgeSetzen();
+    // The selection buttons show the selected vehicle and route as pressed.
+    // They are not in exclusive button groups, which would leave the
+    // unchecked ones out of the tab order.
+    void auswahlknoepfeEinrichten();
+    // Checks each selection button whose caption its half's selection label
+    // holds, and unchecks the others.
+    void auswahlZeigen();
     // Runs one event's handler, unless another is running. An error is
     // reported at once, or, from a field's leave, once the event that moved
     // the focus has been delivered.

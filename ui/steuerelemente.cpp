@@ -1,5 +1,7 @@
 #include "steuerelemente.h"
 
+#include "farben.h"
+
 #include <QFocusEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -31,6 +33,9 @@ void knopf::paintEvent(QPaintEvent*) {
     QStylePainter maler(this);
     QStyleOptionButton option;
     initStyleOption(&option);
+    if (isChecked()) {
+        option.palette.setColor(QPalette::Button, auswahlfarbe());
+    }
     const QString beschriftung = option.text;
     option.text.clear();
     maler.drawControl(QStyle::CE_PushButton, option);

@@ -1,20 +1,25 @@
+#include "anwendung.h"
+#include "farben.h"
 #include "mainform.h"
-#include "schrift.h"
 #include "steuerelemente.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -39,6 +44,10 @@ class antwortgeber : public QObject {
             titel = box->windowTitle();
             text = box->text();
             standard = box->defaultButton() == box->button(QMessageBox::Yes);
+            for (QAbstractButton* k : box->buttons()) {
+                knoepfe << k->text();
+            }
+            knoepfe.sort();
             ++beantwortet;
             box->button(knopf_)->click();
         });
@@ -48,12 +57,26 @@ class antwortgeber : public QObject {
     QString titel;
     QString text;
     bool standard = false;
+    QStringList knoepfe; // captions, sorted
     int beantwortet = 0;
 
   private:
     QMessageBox::StandardButton knopf_;
     QTimer uhr_;
 };
+
+// WCAG contrast ratio of two colours, 1 to 21.
+double kontrast(const QColor& a, const QColor& b) {
+    const auto leuchtdichte = [](const QColor& c) {
+        const auto kanal = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * kanal(c.redF()) + 0.7152 * kanal(c.greenF()) + 0.0722 * kanal(c.blueF());
+    };
+    const double la = leuchtdichte(a);
+    const double lb = leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 } // namespace
 
@@ -76,10 +99,7 @@ class mainformTest : public QObject {
     QString feld(MainForm& f, int i) { return el<QLineEdit>(f, "Text1", i)->text(); }
 
   private slots:
-    void initTestCase() {
-        schriftenEinrichten();
-        QApplication::setStyle("Fusion");
-    }
+    void initTestCase() { anwendungEinrichten(); }
 
     void init() {
         QVERIFY(ordner_.isValid());
@@ -122,6 +142,8 @@ class mainformTest : public QObject {
         QCOMPARE(el<QLineEdit>(f, "Text3", 4)->text(), QString("-"));
         QVERIFY(!el(f, "Text2")->isEnabled());
         QCOMPARE(el<QPushButton>(f, "Command3")->text(), QString("Pfad"));
+        // An icon of a missing resource file is not null, but has no pixmap.
+        QVERIFY(!f.windowIcon().pixmap(32, 32).isNull());
     }
 
     void schriften() {
@@ -263,6 +285,7 @@ class mainformTest : public QObject {
         QCOMPARE(geber.beantwortet, 1);
         QCOMPARE(geber.titel, QString("Tamvoril"));
         QVERIFY(geber.standard);
+        QCOMPARE(geber.knoepfe, QStringList({"&Ja", "&Nein"}));
         QVERIFY(geber.text.startsWith(
             QString::fromUtf8("Folgende Änderungen werden übernommen\r\n<Name>Car Fast</Name>")));
         QVERIFY(geber.text.contains("<City>1.0|0.95|0.9|1.5|0.7"));
@@ -314,6 +337,7 @@ class mainformTest : public QObject {
         QTRY_COMPARE(geber.beantwortet, 1);
         QCOMPARE(geber.titel, QString("Tamvoril"));
         QVERIFY2(geber.text.startsWith("Laufzeitfehler '13'"), qPrintable(geber.text));
+        QCOMPARE(geber.knoepfe, QStringList({"OK"}));
         QCOMPARE(feld0->text(), QString("abc.0"));
         QVERIFY(f.isVisible());
 
@@ -372,8 +396,94 @@ class mainformTest : public QObject {
         QVERIFY(!el(f, "Text2")->isEnabled());
         QCOMPARE(el<QPushButton>(f, "Command3")->text(), QString("Pfad"));
         const QColor danach = el(f, "Text2")->palette().color(QPalette::Disabled, QPalette::Base);
-        QCOMPARE(danach, QApplication::palette().color(QPalette::Button));
-        QCOMPARE(anfang, QApplication::palette().color(QPalette::Midlight));
+        QCOMPARE(danach, f.palette().color(QPalette::Button));
+        QCOMPARE(anfang, f.palette().color(QPalette::Midlight));
+    }
+
+    void kontextmenueAufDeutsch() {
+        MainForm f;
+        const std::unique_ptr<QMenu> menue(
+            el<QLineEdit>(f, "Text1", 0)->createStandardContextMenu());
+        QStringList texte;
+        for (const QAction* a : menue->actions()) {
+            texte << a->text().section('\t', 0, 0);
+        }
+        QVERIFY2(texte.contains(QString::fromUtf8("&Rückgängig")), qPrintable(texte.join('|')));
+        QVERIFY2(texte.contains(QString::fromUtf8("Einf&ügen")), qPrintable(texte.join('|')));
+    }
+
+    // The vehicle and route buttons named in Label3(0) and Label3(1) show as
+    // pressed, to screen readers too, after every selection.
+    void gewaehlteKnoepfeSindGedrueckt() {
+        MainForm f;
+        f.Form_Load();
+        const auto gedrueckt = [&] {
+            QList<int> welche;
+            for (int i = 0; i <= 8; ++i) {
+                if (el<QPushButton>(f, "Command1", i)->isChecked()) {
+                    welche << i;
+                }
+            }
+            return welche;
+        };
+        QCOMPARE(gedrueckt(), QList<int>({0, 5}));
+        QVERIFY(QAccessible::queryAccessibleInterface(el(f, "Command1", 0))->state().checked);
+        QVERIFY(!QAccessible::queryAccessibleInterface(el(f, "Command1", 1))->state().checked);
+
+        QTest::mouseClick(el(f, "Command1", 4), Qt::LeftButton);
+        QCOMPARE(gedrueckt(), QList<int>({4, 5}));
+        f.Command1_Click(7);
+        QCOMPARE(gedrueckt(), QList<int>({4, 7}));
+
+        // A click on the pressed button keeps it pressed and loads again.
+        el<QLineEdit>(f, "Text1", 20)->setText("1");
+        QTest::mouseClick(el(f, "Command1", 4), Qt::LeftButton);
+        QCOMPARE(gedrueckt(), QList<int>({4, 7}));
+        QCOMPARE(feld(f, 20), QString("60"));
+
+        f.setzeBeschriftung(ablage::auswahl::fahrzeug, "Bus");
+        QCOMPARE(gedrueckt(), QList<int>({7}));
+    }
+
+    // Every text stands out from its background, also when the desktop's
+    // palette is dark, and the path box in each of its three states.
+    void kontrast_data() {
+        QTest::addColumn<bool>("dunkel");
+        QTest::newRow("heller Desktop") << false;
+        QTest::newRow("dunkler Desktop") << true;
+    }
+
+    void kontrast() {
+        QFETCH(bool, dunkel);
+        const QPalette vorher = QApplication::palette();
+        if (dunkel) {
+            QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x20, 0x20, 0x20)));
+        }
+        MainForm f;
+        f.Form_Load();
+        const auto pruefen = [&](QWidget* w) {
+            const QPalette::ColorGroup gruppe =
+                w->isEnabled() ? QPalette::Active : QPalette::Disabled;
+            auto* k = qobject_cast<QPushButton*>(w);
+            const QColor grund = k != nullptr && k->isChecked()
+                                     ? auswahlfarbe()
+                                     : w->palette().color(gruppe, w->backgroundRole());
+            const double verhaeltnis =
+                ::kontrast(w->palette().color(gruppe, w->foregroundRole()), grund);
+            QVERIFY2(verhaeltnis >= 4.5,
+                     qPrintable(w->objectName() + ": " + QString::number(verhaeltnis)));
+        };
+        for (QWidget* w : f.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            pruefen(w);
+        }
+        auto* pfad = el(f, "Text2");
+        f.setzePfadAktiv(true);
+        f.setzePfadfarbe(ablage::pfadfarbe::weiss);
+        pruefen(pfad);
+        f.setzePfadAktiv(false);
+        f.setzePfadfarbe(ablage::pfadfarbe::schaltflaeche);
+        pruefen(pfad);
+        QApplication::setPalette(vorher);
     }
 };
 
