@@ -53,53 +53,43 @@ void MainForm::steuerelementeAnlegen() {
     for (const steuerelement& e : layouttabelle) {
         const QString text =
             QString::fromUtf8(e.text.data(), static_cast<qsizetype>(e.text.size()));
-        const std::string name(e.name);
+        const int index = e.index;
         QWidget* w = nullptr;
-        switch (e.art) {
-        case steuerart::linie:
+        switch (e.aufgabe) {
+        case rolle::linie:
             continue; // drawn by paintEvent
-        case steuerart::beschriftung: {
-            auto* label = new QLabel(text, this);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            if (name == "Label3") {
-                einordnen(Label3, e.index, label);
-            }
-            w = label;
+        case rolle::beschriftung:
+            w = beschriftungAnlegen(text);
             break;
-        }
-        case steuerart::knopf: {
-            auto* k = new knopf(text, this);
-            const int index = e.index;
-            if (name == "Command1") {
-                einordnen(Command1, index, k);
-                connect(k, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
-            } else if (name == "Command2") {
-                einordnen(Command2, index, k);
-                connect(k, &QPushButton::clicked, this, [this, index] { Command2_Click(index); });
-            } else {
-                Command3 = k;
-                connect(k, &QPushButton::clicked, this, [this] { Command3_Click(); });
-            }
-            w = k;
+        case rolle::ueberschrift:
+            w = beschriftungAnlegen(text);
+            einordnen(Label3, index, static_cast<QLabel*>(w));
             break;
-        }
-        case steuerart::textfeld: {
-            auto* feld = new textfeld(this);
-            feld->setText(text);
-            const int index = e.index;
-            if (name == "Text1") {
-                einordnen(Text1, index, feld);
-                connect(feld, &textfeld::verlassen, this,
-                        [this, index] { Text1_LostFocus(index); });
-            } else if (name == "Text3") {
-                einordnen(Text3, index, feld);
-            } else {
-                Text2 = feld;
-            }
+        case rolle::feld: {
+            auto* feld = textfeldAnlegen(text);
+            einordnen(Text1, index, feld);
+            connect(feld, &textfeld::verlassen, this, [this, index] { Text1_LostFocus(index); });
             w = feld;
             break;
         }
+        case rolle::pfadfeld:
+            w = Text2 = textfeldAnlegen(text);
+            break;
+        case rolle::ergebnis:
+            w = textfeldAnlegen(text);
+            einordnen(Text3, index, static_cast<textfeld*>(w));
+            break;
+        case rolle::auswahlknopf:
+            w = knopfAnlegen(text, [this, index] { Command1_Click(index); });
+            einordnen(Command1, index, static_cast<knopf*>(w));
+            break;
+        case rolle::uebernahmeknopf:
+            w = knopfAnlegen(text, [this, index] { Command2_Click(index); });
+            einordnen(Command2, index, static_cast<knopf*>(w));
+            break;
+        case rolle::pfadknopf:
+            w = Command3 = knopfAnlegen(text, [this] { Command3_Click(); });
+            break;
         }
         w->setObjectName(objektname(e.name, e.index));
         w->setGeometry(pixel(e.links), pixel(e.oben), pixel(e.breite), pixel(e.hoehe));
@@ -109,8 +99,27 @@ void MainForm::steuerelementeAnlegen() {
         const std::string_view vorlesen = e.vorlesename.empty() ? e.text : e.vorlesename;
         w->setAccessibleName(
             QString::fromUtf8(vorlesen.data(), static_cast<qsizetype>(vorlesen.size())));
-        steuerelemente_[{name, e.index}] = w;
+        steuerelemente_[{std::string(e.name), e.index}] = w;
     }
+}
+
+QLabel* MainForm::beschriftungAnlegen(const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+textfeld* MainForm::textfeldAnlegen(const QString& text) {
+    auto* feld = new textfeld(this);
+    feld->setText(text);
+    return feld;
+}
+
+knopf* MainForm::knopfAnlegen(const QString& text, const std::function<void()>& klick) {
+    auto* k = new knopf(text, this);
+    connect(k, &QPushButton::clicked, this, klick);
+    return k;
 }
 
 void MainForm::fokusfolgeSetzen() {
@@ -152,7 +161,7 @@ void MainForm::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     maler.setPen(palette().color(QPalette::WindowText));
     for (const steuerelement& e : layouttabelle) {
-        if (e.art == steuerart::linie) {
+        if (e.aufgabe == rolle::linie) {
             maler.drawLine(pixel(e.links), pixel(e.oben), pixel(e.links + e.breite),
                            pixel(e.oben + e.hoehe));
         }

@@ -62,6 +62,9 @@ class MainForm : public QWidget, public ablage {
     };
 
     void steuerelementeAnlegen();
+    QLabel* beschriftungAnlegen(const QString& text);
+    textfeld* textfeldAnlegen(const QString& text);
+    knopf* knopfAnlegen(const QString& text, const std::function<void()>& klick);
     void fokusfolgeSetzen();
     // The selection buttons show the selected vehicle and route as pressed.
     // They are not in exclusive button groups, which would leave the
