@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     if (anzahl >= 1) {
         const auto trenner = std::count(liste.begin(), liste.end(), '|');
         PRUEFEN(trenner >= anzahl - 1);
-        PRUEFEN(zusammensetzen(fenster, "vor", start, "nach", anzahl) == "vor" + liste + "nach");
+        PRUEFEN(verbinden(fenster, start, anzahl) == liste);
     } else {
         PRUEFEN(fenster.feld(start) == liste);
     }

@@ -20,6 +20,10 @@ std::string ablage::feld(std::int16_t index) const {
     return liesFeld(geprueft(index, anzahlFelder, "Text1"));
 }
 
+std::string ablage::feldname(std::int16_t index) const {
+    return liesFeldname(geprueft(index, anzahlFelder, "Text1"));
+}
+
 void ablage::setzeFeld(std::int16_t index, const std::string& text) {
     schreibFeld(geprueft(index, anzahlFelder, "Text1"), text);
 }

@@ -26,6 +26,7 @@ class ablage {
     virtual ~ablage() = default;
 
     std::string feld(std::int16_t index) const;                      // Text1(index)
+    std::string feldname(std::int16_t index) const;                  // as the user sees it labelled
     void setzeFeld(std::int16_t index, const std::string& text);     // Text1(index)
     void setzeErgebnis(std::int16_t index, const std::string& text); // Text3(index)
 
@@ -46,6 +47,7 @@ class ablage {
 
   protected:
     virtual std::string liesFeld(int index) const = 0;
+    virtual std::string liesFeldname(int index) const = 0;
     virtual void schreibFeld(int index, const std::string& text) = 0;
     virtual void schreibErgebnis(int index, const std::string& text) = 0;
 };

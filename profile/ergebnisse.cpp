@@ -17,8 +17,8 @@ double produkt(double a, double b) {
     return p;
 }
 
-double wert(const ablage& fenster, std::size_t gruppe, int k) {
-    return zahlLesen(fenster.feld(static_cast<std::int16_t>(feldgruppen[gruppe].erstesFeld + k)));
+double wert(const ablage& fenster, std::int16_t erstesFeld, int k) {
+    return zahlLesen(fenster.feld(static_cast<std::int16_t>(erstesFeld + k)));
 }
 
 } // namespace

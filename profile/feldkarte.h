@@ -1,8 +1,12 @@
 #pragma once
 
+#include "festtext.h"
+
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string_view>
 
 // The one table that ties the window's fields Text1(0..56) to passages of the
@@ -31,25 +35,18 @@ struct feldgruppe {
 inline constexpr std::array<feldgruppe, 9> feldgruppen{{
     {"Geschwindigkeiten City Fahrzeug", 20, 8, profilart::fahrzeug, feldart::geschwindigkeit,
      "<City>", "", "</City>"},
-    {"Geschwindigkeiten Au\xDF"
-     "erorts Fahrzeug",
-     28, 8, profilart::fahrzeug, feldart::geschwindigkeit, "<Open>", "", "</Open>"},
-    {"Pr\xE4"
-     "ferenz City Fahrzeug",
-     0, 8, profilart::fahrzeug, feldart::faktor, "<PreferenceFactor>", "<City>", "</City>"},
-    {"Pr\xE4"
-     "ferenz Au\xDF"
-     "erorts Fahrzeug",
-     8, 8, profilart::fahrzeug, feldart::faktor, "<PreferenceFactor>", "<Open>", "</Open>"},
+    {"Geschwindigkeiten Außerorts Fahrzeug"_cp1252, 28, 8, profilart::fahrzeug,
+     feldart::geschwindigkeit, "<Open>", "", "</Open>"},
+    {"Präferenz City Fahrzeug"_cp1252, 0, 8, profilart::fahrzeug, feldart::faktor,
+     "<PreferenceFactor>", "<City>", "</City>"},
+    {"Präferenz Außerorts Fahrzeug"_cp1252, 8, 8, profilart::fahrzeug, feldart::faktor,
+     "<PreferenceFactor>", "<Open>", "</Open>"},
     {"Specials Fahrzeug", 16, 4, profilart::fahrzeug, feldart::faktor, "<Special>", "",
      "</Special>"},
-    {"Pr\xE4"
-     "ferenz City Route",
-     36, 8, profilart::route, feldart::faktor, "<PreferenceFactor>", "<City>", "</City>"},
-    {"Pr\xE4"
-     "ferenz Au\xDF"
-     "erorts Route",
-     44, 8, profilart::route, feldart::faktor, "<PreferenceFactor>", "<Open>", "</Open>"},
+    {"Präferenz City Route"_cp1252, 36, 8, profilart::route, feldart::faktor, "<PreferenceFactor>",
+     "<City>", "</City>"},
+    {"Präferenz Außerorts Route"_cp1252, 44, 8, profilart::route, feldart::faktor,
+     "<PreferenceFactor>", "<Open>", "</Open>"},
     // Read and written with the same markers, so a write puts the values back
     // into the passage they were loaded from.
     {"Specials Route", 52, 4, profilart::route, feldart::faktor, "<PreferenceFactor>", "<Special>",
@@ -60,20 +57,42 @@ inline constexpr std::array<feldgruppe, 9> feldgruppen{{
 
 inline constexpr int strassenklassen = 8;
 
+// The group whose first field is `erstesFeld`; naming a field that starts no
+// group is an error, at compile time in a constant expression.
+constexpr const feldgruppe& gruppeAb(std::int16_t erstesFeld) {
+    for (const feldgruppe& gruppe : feldgruppen) {
+        if (gruppe.erstesFeld == erstesFeld) {
+            return gruppe;
+        }
+    }
+    throw std::logic_error("no field group starts at this field");
+}
+
 // One row of result products: Text3(erstesErgebnis + k) is speed x vehicle
-// factor x route factor of road class k, each taken from the group named by
-// its index in feldgruppen.
+// factor x route factor of road class k, each taken from the group that
+// starts at the given field, so that reordering feldgruppen changes nothing.
 struct produktreihe {
-    std::size_t geschwindigkeit;
-    std::size_t fahrzeugfaktor;
-    std::size_t routenfaktor;
+    std::int16_t geschwindigkeit;
+    std::int16_t fahrzeugfaktor;
+    std::int16_t routenfaktor;
     std::int16_t erstesErgebnis;
 };
 
 inline constexpr std::array<produktreihe, 2> produktreihen{{
-    {0, 2, 5, 0}, // town
-    {1, 3, 6, 8}, // open road
+    {20, 0, 36, 0}, // town
+    {28, 8, 44, 8}, // open road
 }};
+
+// Each row multiplies one speed group by one vehicle and one route factor
+// group of the same road kind ("<City>" or "<Open>").
+static_assert(std::ranges::all_of(produktreihen, [](const produktreihe& r) {
+    const feldgruppe& geschwindigkeit = gruppeAb(r.geschwindigkeit);
+    const feldgruppe& fahrzeug = gruppeAb(r.fahrzeugfaktor);
+    const feldgruppe& route = gruppeAb(r.routenfaktor);
+    return geschwindigkeit.art == feldart::geschwindigkeit && fahrzeug.art == feldart::faktor &&
+           fahrzeug.profil == profilart::fahrzeug && route.profil == profilart::route &&
+           geschwindigkeit.such2 == fahrzeug.such3 && fahrzeug.such3 == route.such3;
+}));
 
 // Speeds are kept as typed; factors and values are completed with ".0".
 feldart artDesFeldes(std::int16_t index);
@@ -96,9 +115,7 @@ inline constexpr std::array<namenszeile, 4> routennamen{{
     {"Schnelle", "Fastest"},
     {"Optimale", "Optimal"},
     {"Kurze", "Shortest"},
-    {"Sch\xF6"
-     "ne",
-     "Curvy"},
+    {"Schöne"_cp1252, "Curvy"},
 }};
 
 // The profile name of a selection caption: exact, case-sensitive, first equal

@@ -16,7 +16,7 @@ void profilformular::lesen() {
     fahrzeugname_ = vorgabename(profilart::fahrzeug);
     routenname_ = vorgabename(profilart::route);
 
-    pfad_ = ersteZeile(dateiLesen(pfaddateiname));
+    pfad_ = ersteZeile(ausPfaddatei(dateiLesen(pfaddateiname)));
     fenster_.setzePfadtext(pfad_);
 
     if (!dateiExistiert(dateiname())) {

@@ -6,6 +6,8 @@ std::string laufzeitfehler::standardtext(fehlernummer n) {
         return "Ungültiger Prozeduraufruf oder ungültiges Argument";
     case ueberlauf:
         return "Überlauf";
+    case speichermangel:
+        return "Nicht genügend Speicher";
     case typenUnvertraeglich:
         return "Typen unverträglich";
     case dateiNichtGefunden:

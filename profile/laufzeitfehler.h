@@ -11,6 +11,7 @@ class laufzeitfehler : public std::runtime_error {
     enum fehlernummer : int {
         ungueltigesArgument = 5,
         ueberlauf = 6,
+        speichermangel = 7,
         typenUnvertraeglich = 13,
         dateiNichtGefunden = 53,
         hinterDateiende = 62,

@@ -12,3 +12,12 @@ inline constexpr std::string_view pfaddateiname = "ini.txt";
 // The text up to the first CR or LF. A file without any character has no
 // first line: input past end of file.
 std::string ersteZeile(std::string_view dateiinhalt);
+
+// "ini.txt" is UTF-8, the platform's encoding; the logic holds Windows-1252
+// bytes. A file whose bytes are not valid UTF-8 was written by an earlier
+// version in Windows-1252 and is taken as it is. A leading byte-order mark
+// is dropped; characters that Windows-1252 lacks become "?".
+std::string ausPfaddatei(std::string_view dateiinhalt);
+
+// The file's content for a path text in Windows-1252: UTF-8, no line end.
+std::string fuerPfaddatei(std::string_view pfadtext);

@@ -7,7 +7,7 @@ void profilformular::pfadUmschalten() {
         fenster_.setzePfadAktiv(false);
         fenster_.setzePfadknopftext("Pfad");
         fenster_.setzePfadfarbe(ablage::pfadfarbe::schaltflaeche);
-        dateiErsetzen(pfaddateiname, fenster_.pfadtext());
+        dateiSchreiben(pfaddateiname, fuerPfaddatei(fenster_.pfadtext()));
     } else {
         fenster_.setzePfadAktiv(true);
         fenster_.setzePfadknopftext("Fertig");

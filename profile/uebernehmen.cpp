@@ -1,13 +1,15 @@
 #include "dateien.h"
+#include "feldpruefung.h"
+#include "festtext.h"
 #include "laufzeitfehler.h"
 #include "profilformular.h"
+#include "spleisstext.h"
 #include "werteliste.h"
 #include "zeichensatz.h"
 
 namespace {
 
-constexpr std::string_view frage = "Folgende \xC4nderungen werden \xFC"
-                                   "bernommen\r\n";
+constexpr std::string_view frage = "Folgende Änderungen werden übernommen\r\n"_cp1252;
 
 laufzeitfehler ungueltig(const std::string& einzelheit) {
     return laufzeitfehler(laufzeitfehler::ungueltigesArgument, einzelheit);
@@ -26,7 +28,7 @@ long long suche(std::string_view text, std::string_view marke, long long ab) {
 // end of the text.
 std::string_view stueck(std::string_view text, long long anfang, long long laenge) {
     if (anfang < 1 || laenge < 0) {
-        throw ungueltig("Ausschnitt ab " + std::to_string(anfang) + ", L\xC3\xA4nge " +
+        throw ungueltig("Ausschnitt ab " + std::to_string(anfang) + ", Länge " +
                         std::to_string(laenge));
     }
     const auto ab = static_cast<std::size_t>(anfang - 1);
@@ -77,8 +79,9 @@ void profilformular::routeUebernehmen() {
 }
 
 void profilformular::uebernehmen(profilart profil) {
+    felderPruefen(fenster_, profil);
     const std::string datei = dateiname();
-    std::string text = dateiLesen(datei);
+    spleisstext text(dateiLesen(datei));
     const std::string name(gewaehlterName(profil).value_or(""));
 
     const textroutine zerleger;
@@ -86,23 +89,26 @@ void profilformular::uebernehmen(profilart profil) {
         if (gruppe.profil != profil) {
             continue;
         }
-        const teilstuecke teile =
-            zerleger.zerlege(text, name, gruppe.such2, gruppe.such3, gruppe.suchnach1, "", "");
+        const teilstuecke teile = zerleger.zerlege(text.text(), name, gruppe.such2, gruppe.such3,
+                                                   gruppe.suchnach1, "", "");
         if (textroutine::istFehler(teile)) {
             // Splicing an error result would put its text into the file.
             throw ungueltig("Gruppe \"" + nachUtf8(gruppe.bezeichnung) + "\": \"" +
                             nachUtf8(fehlendeMarke(teile, name, gruppe)) + "\" hinter \"" +
                             nachUtf8(name) + "\" nicht gefunden, nichts geschrieben");
         }
-        // The same text as zusammensetzen(teile[0], ..., teile[2]) gives, spliced
-        // in place: a new copy per group doubles the time of a large write.
-        const std::string liste = verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl);
-        text.replace(teile[0].size(), teile[1].size(), liste);
+        // The text before the value passage, the joined fields and the text
+        // from the closing marker on, spliced in place: a new copy of the
+        // text per group doubles the time of a large write.
+        text.ersetzen(teile[0].size(), teile[1].size(),
+                      verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl));
     }
 
-    const std::string passage = bestaetigungspassage(text, name, profil);
+    const std::string passage = bestaetigungspassage(text.text(), name, profil);
     if (!fenster_.frageJaNein(std::string(frage) + passage)) {
         return;
     }
-    dateiErsetzen(datei, text);
+    // Another program may have changed the file while the question was open;
+    // its change must not be overwritten with the text read before.
+    dateiErsetzen(datei, text.text(), text.ursprung());
 }

@@ -39,12 +39,3 @@ std::string verbinden(const ablage& fenster, std::int16_t start, std::int16_t an
     }
     return liste;
 }
-
-std::string zusammensetzen(const ablage& fenster, std::string_view vorher, std::int16_t start,
-                           std::string_view nachher, std::int16_t anzahl) {
-    const std::string liste = verbinden(fenster, start, anzahl);
-    std::string text;
-    text.reserve(vorher.size() + liste.size() + nachher.size());
-    text.append(vorher).append(liste).append(nachher);
-    return text;
-}

@@ -18,7 +18,3 @@ void verteilen(ablage& fenster, std::string_view liste, std::int16_t start, std:
 
 // The fields' texts joined with "|" (none after the last).
 std::string verbinden(const ablage& fenster, std::int16_t start, std::int16_t anzahl);
-
-// vorher, the joined fields and nachher, in this order.
-std::string zusammensetzen(const ablage& fenster, std::string_view vorher, std::int16_t start,
-                           std::string_view nachher, std::int16_t anzahl);

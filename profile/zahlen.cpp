@@ -157,7 +157,11 @@ std::string zahlText(double wert) {
     if (exponent < -4 || exponent > 14) {
         text += ziffern[0];
         if (ziffern.size() > 1) {
-            text += "," + ziffern.substr(1);
+            // Two appends rather than "," + ziffern.substr(1): GCC 12 at -O3
+            // inlines that operator+ into a memcpy it falsely reports as
+            // overlapping (-Wrestrict).
+            text += ',';
+            text += std::string_view(ziffern).substr(1);
         }
         const std::string betrag = std::to_string(std::abs(exponent));
         text += exponent < 0 ? "E-" : "E+";

@@ -1,32 +1,12 @@
 #include "zeichensatz.h"
 
-#include <array>
-
 namespace {
 
-// Unicode of the bytes 0x80 to 0x9F; every other byte is its own code point.
-constexpr std::array<char16_t, 32> oberehaelfte{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char16_t zeichen(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F) {
-        return oberehaelfte[byte - 0x80];
-    }
-    return byte;
-}
+using windows1252::zeichen;
 
 char byteVon(char16_t z) {
-    if (z < 0x80 || (z >= 0xA0 && z <= 0xFF)) {
-        return static_cast<char>(z);
-    }
-    for (std::size_t i = 0; i < oberehaelfte.size(); ++i) {
-        if (oberehaelfte[i] == z) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return '?';
+    const int byte = windows1252::byteVon(z);
+    return byte < 0 ? '?' : static_cast<char>(byte);
 }
 
 bool istHoherErsatz(char16_t z) {

@@ -2,10 +2,11 @@
 # and the end-to-end test. Coordinates are pixels of the window's client area.
 
 # Starts Xvfb on a free display and exports DISPLAY; XVFB_PID is its process.
+# The screen is 1024x800 unless given, for example "1024x600".
 xvfb_starten() {
   local nummer
   nummer=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x800x24 -nolisten tcp 3>"$nummer" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x800}x24" -nolisten tcp 3>"$nummer" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$nummer" ] && break
@@ -65,4 +66,10 @@ warten_auf_text() {
   done
   echo "the box at $1,$2 does not show '$3' but '$(text_lesen "$1" "$2")'" >&2
   return 1
+}
+
+# Prints the window's size and position: "WIDTH HEIGHT X Y".
+fenstermasse() {
+  xdotool getwindowgeometry --shell "$FENSTER" |
+    awk -F= '{ w[$1] = $2 } END { print w["WIDTH"], w["HEIGHT"], w["X"], w["Y"] }'
 }

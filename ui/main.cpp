@@ -1,18 +1,15 @@
+#include "anwendung.h"
+#include "fensterrahmen.h"
 #include "mainform.h"
-#include "schrift.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
-    QApplication::setApplicationName("Tamvoril");
-    QApplication::setDesktopFileName("tamvoril");
-    QApplication::setStyle("Fusion");
-    QApplication::setWindowIcon(QIcon(":/tamvoril.png"));
-    schriftenEinrichten();
+    anwendungEinrichten();
 
-    MainForm fenster;
-    fenster.Form_Load();
-    fenster.zeigen();
+    fensterrahmen fenster;
+    fenster.formular().Form_Load();
+    fenster.formular().zeigen();
     return QApplication::exec();
 }

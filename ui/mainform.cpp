@@ -1,14 +1,14 @@
 #include "mainform.h"
 
 #include "ergebnisse.h"
+#include "farben.h"
 #include "laufzeitfehler.h"
 #include "layouttabelle.h"
-#include "leeren.h"
+#include "meldungsknoepfe.h"
 #include "schrift.h"
 #include "steuerelemente.h"
 #include "umwandlung.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTimer>
@@ -39,8 +39,11 @@ MainForm::MainForm() {
     setWindowTitle(titel);
     setWindowIcon(QIcon(":/tamvoril.png"));
     setFixedSize(pixel(fensterbreite), pixel(fensterhoehe));
+    setPalette(fensterpalette());
+    setAutoFillBackground(true); // also inside the scrolling frame
     steuerelementeAnlegen();
     fokusfolgeSetzen();
+    auswahlknoepfeEinrichten();
     Text2->setEnabled(false);
     setzePfadfarbe(pfadfarbe::bildlaufleiste);
     Text1[0]->setFocus();
@@ -50,53 +53,43 @@ void MainForm::steuerelementeAnlegen() {
     for (const steuerelement& e : layouttabelle) {
         const QString text =
             QString::fromUtf8(e.text.data(), static_cast<qsizetype>(e.text.size()));
-        const std::string name(e.name);
+        const int index = e.index;
         QWidget* w = nullptr;
-        switch (e.art) {
-        case steuerart::linie:
+        switch (e.aufgabe) {
+        case rolle::linie:
             continue; // drawn by paintEvent
-        case steuerart::beschriftung: {
-            auto* label = new QLabel(text, this);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            if (name == "Label3") {
-                einordnen(Label3, e.index, label);
-            }
-            w = label;
+        case rolle::beschriftung:
+            w = beschriftungAnlegen(text);
             break;
-        }
-        case steuerart::knopf: {
-            auto* k = new knopf(text, this);
-            const int index = e.index;
-            if (name == "Command1") {
-                einordnen(Command1, index, k);
-                connect(k, &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
-            } else if (name == "Command2") {
-                einordnen(Command2, index, k);
-                connect(k, &QPushButton::clicked, this, [this, index] { Command2_Click(index); });
-            } else {
-                Command3 = k;
-                connect(k, &QPushButton::clicked, this, [this] { Command3_Click(); });
-            }
-            w = k;
+        case rolle::ueberschrift:
+            w = beschriftungAnlegen(text);
+            einordnen(Label3, index, static_cast<QLabel*>(w));
             break;
-        }
-        case steuerart::textfeld: {
-            auto* feld = new textfeld(this);
-            feld->setText(text);
-            const int index = e.index;
-            if (name == "Text1") {
-                einordnen(Text1, index, feld);
-                connect(feld, &textfeld::verlassen, this,
-                        [this, index] { Text1_LostFocus(index); });
-            } else if (name == "Text3") {
-                einordnen(Text3, index, feld);
-            } else {
-                Text2 = feld;
-            }
+        case rolle::feld: {
+            auto* feld = textfeldAnlegen(text);
+            einordnen(Text1, index, feld);
+            connect(feld, &textfeld::verlassen, this, [this, index] { Text1_LostFocus(index); });
             w = feld;
             break;
         }
+        case rolle::pfadfeld:
+            w = Text2 = textfeldAnlegen(text);
+            break;
+        case rolle::ergebnis:
+            w = textfeldAnlegen(text);
+            einordnen(Text3, index, static_cast<textfeld*>(w));
+            break;
+        case rolle::auswahlknopf:
+            w = knopfAnlegen(text, [this, index] { Command1_Click(index); });
+            einordnen(Command1, index, static_cast<knopf*>(w));
+            break;
+        case rolle::uebernahmeknopf:
+            w = knopfAnlegen(text, [this, index] { Command2_Click(index); });
+            einordnen(Command2, index, static_cast<knopf*>(w));
+            break;
+        case rolle::pfadknopf:
+            w = Command3 = knopfAnlegen(text, [this] { Command3_Click(); });
+            break;
         }
         w->setObjectName(objektname(e.name, e.index));
         w->setGeometry(pixel(e.links), pixel(e.oben), pixel(e.breite), pixel(e.hoehe));
@@ -106,8 +99,27 @@ void MainForm::steuerelementeAnlegen() {
         const std::string_view vorlesen = e.vorlesename.empty() ? e.text : e.vorlesename;
         w->setAccessibleName(
             QString::fromUtf8(vorlesen.data(), static_cast<qsizetype>(vorlesen.size())));
-        steuerelemente_[{name, e.index}] = w;
+        steuerelemente_[{std::string(e.name), e.index}] = w;
     }
+}
+
+QLabel* MainForm::beschriftungAnlegen(const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+textfeld* MainForm::textfeldAnlegen(const QString& text) {
+    auto* feld = new textfeld(this);
+    feld->setText(text);
+    return feld;
+}
+
+knopf* MainForm::knopfAnlegen(const QString& text, const std::function<void()>& klick) {
+    auto* k = new knopf(text, this);
+    connect(k, &QPushButton::clicked, this, klick);
+    return k;
 }
 
 void MainForm::fokusfolgeSetzen() {
@@ -123,6 +135,23 @@ void MainForm::fokusfolgeSetzen() {
     }
 }
 
+void MainForm::auswahlknoepfeEinrichten() {
+    for (knopf* k : Command1) {
+        k->setCheckable(true);
+        // A click toggles its button before the selection runs; the labels
+        // decide afterwards, also when no selection ran.
+        connect(k, &QPushButton::clicked, this, [this] { auswahlZeigen(); });
+    }
+    auswahlZeigen();
+}
+
+void MainForm::auswahlZeigen() {
+    for (std::size_t i = 0; i < Command1.size(); ++i) {
+        const QLabel* auswahl = Label3[i <= 4 ? 0 : 1];
+        Command1[i]->setChecked(Command1[i]->text() == auswahl->text());
+    }
+}
+
 QWidget* MainForm::element(const std::string& name, int index) const {
     const auto treffer = steuerelemente_.find({name, index});
     return treffer == steuerelemente_.end() ? nullptr : treffer->second;
@@ -132,7 +161,7 @@ void MainForm::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     maler.setPen(palette().color(QPalette::WindowText));
     for (const steuerelement& e : layouttabelle) {
-        if (e.art == steuerart::linie) {
+        if (e.aufgabe == rolle::linie) {
             maler.drawLine(pixel(e.links), pixel(e.oben), pixel(e.links + e.breite),
                            pixel(e.oben + e.hoehe));
         }
@@ -142,10 +171,8 @@ void MainForm::paintEvent(QPaintEvent*) {
 // The five events.
 
 void MainForm::Form_Load() {
-    ausfuehren([this] {
-        leeren(*this);
-        formular_.lesen();
-    });
+    // The load resets the fields first thing.
+    ausfuehren([this] { formular_.lesen(); });
 }
 
 void MainForm::Command1_Click(int index) {
@@ -186,8 +213,12 @@ void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMeld
         handler();
     } catch (const laufzeitfehler& f) {
         ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
-    } catch (const std::exception& f) {
-        ausstehend_.push_back({0, QString::fromLocal8Bit(f.what())});
+    } catch (const std::bad_alloc&) {
+        const laufzeitfehler f(laufzeitfehler::speichermangel);
+        ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
+    } catch (const std::exception&) {
+        // The library's own texts are English: say in German what happened.
+        ausstehend_.push_back({0, "Interner Fehler; die Aktion wurde abgebrochen."});
     }
     laeuft_ = false;
     if (ausstehend_.empty()) {
@@ -214,6 +245,7 @@ void MainForm::melden() {
             m.nummer > 0 ? QString("Laufzeitfehler '%1':\n\n%2").arg(m.nummer).arg(m.beschreibung)
                          : m.beschreibung;
         QMessageBox box(QMessageBox::Critical, titel, text, QMessageBox::Ok, this);
+        deutscheKnoepfe(box);
         box.exec();
     }
     laeuft_ = false;
@@ -223,6 +255,10 @@ void MainForm::melden() {
 
 std::string MainForm::liesFeld(int index) const {
     return alsBytes(Text1[index]->text());
+}
+
+std::string MainForm::liesFeldname(int index) const {
+    return alsBytes(Text1[index]->accessibleName());
 }
 
 void MainForm::schreibFeld(int index, const std::string& text) {
@@ -252,9 +288,9 @@ void MainForm::setzePfadAktiv(bool aktiv) {
 void MainForm::setzePfadfarbe(pfadfarbe farbe) {
     QColor farbwert = Qt::white;
     if (farbe == pfadfarbe::bildlaufleiste) {
-        farbwert = QApplication::palette().color(QPalette::Midlight);
+        farbwert = palette().color(QPalette::Midlight);
     } else if (farbe == pfadfarbe::schaltflaeche) {
-        farbwert = QApplication::palette().color(QPalette::Button);
+        farbwert = palette().color(QPalette::Button);
     }
     QPalette p = Text2->palette();
     for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -271,6 +307,7 @@ std::string MainForm::beschriftung(auswahl welche) const {
 
 void MainForm::setzeBeschriftung(auswahl welche, const std::string& text) {
     Label3[static_cast<std::size_t>(welche)]->setText(alsText(text));
+    auswahlZeigen();
 }
 
 void MainForm::setzePfadknopftext(const std::string& text) {
@@ -278,8 +315,9 @@ void MainForm::setzePfadknopftext(const std::string& text) {
 }
 
 void MainForm::zeigen() {
-    if (!isVisible()) {
-        show();
+    // The top-level window: the form itself, or the frame around it.
+    if (!window()->isVisible()) {
+        window()->show();
     }
 }
 
@@ -287,5 +325,6 @@ bool MainForm::frageJaNein(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, titel, alsText(text), QMessageBox::Yes | QMessageBox::No,
                     this);
     box.setDefaultButton(QMessageBox::Yes);
+    deutscheKnoepfe(box);
     return box.exec() == QMessageBox::Yes;
 }

@@ -35,8 +35,6 @@ class MainForm : public QWidget, public ablage {
     // A control by its name and array index (-1 for a single control).
     QWidget* element(const std::string& name, int index = -1) const;
 
-    const profilformular& formular() const { return formular_; }
-
     // The store.
     std::string pfadtext() const override;
     void setzePfadtext(const std::string& text) override;
@@ -51,6 +49,7 @@ class MainForm : public QWidget, public ablage {
 
   protected:
     std::string liesFeld(int index) const override;
+    std::string liesFeldname(int index) const override;
     void schreibFeld(int index, const std::string& text) override;
     void schreibErgebnis(int index, const std::string& text) override;
 
@@ -63,7 +62,17 @@ class MainForm : public QWidget, public ablage {
     };
 
     void steuerelementeAnlegen();
+    QLabel* beschriftungAnlegen(const QString& text);
+    textfeld* textfeldAnlegen(const QString& text);
+    knopf* knopfAnlegen(const QString& text, const std::function<void()>& klick);
     void fokusfolgeSetzen();
+    // The selection buttons show the selected vehicle and route as pressed.
+    // They are not in exclusive button groups, which would leave the
+    // unchecked ones out of the tab order.
+    void auswahlknoepfeEinrichten();
+    // Checks each selection button whose caption its half's selection label
+    // holds, and unchecks the others.
+    void auswahlZeigen();
     // Runs one event's handler, unless another is running. An error is
     // reported at once, or, from a field's leave, once the event that moved
     // the focus has been delivered.

@@ -1,13 +1,20 @@
 #include "steuerelemente.h"
 
+#include "farben.h"
+
 #include <QFocusEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <limits>
 
 textfeld::textfeld(QWidget* eltern) : QLineEdit(eltern) {
     // The boxes are 19 pixels high, one less than the style asks for with
     // the default font: take that pixel from the room above the text.
     setTextMargins(0, -1, 0, 0);
+    // A value passage of a broken file can be longer than the default limit
+    // of 32767 characters; a cut text would be written back cut.
+    setMaxLength(std::numeric_limits<int>::max());
 }
 
 void textfeld::focusOutEvent(QFocusEvent* ereignis) {
@@ -26,6 +33,9 @@ void knopf::paintEvent(QPaintEvent*) {
     QStylePainter maler(this);
     QStyleOptionButton option;
     initStyleOption(&option);
+    if (isChecked()) {
+        option.palette.setColor(QPalette::Button, auswahlfarbe());
+    }
     const QString beschriftung = option.text;
     option.text.clear();
     maler.drawControl(QStyle::CE_PushButton, option);

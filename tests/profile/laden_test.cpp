@@ -1,5 +1,6 @@
 #include "arbeitsordner.h"
 #include "fehlernummer.h"
+#include "festtext.h"
 #include "profilformular.h"
 #include "speicherablage.h"
 
@@ -55,22 +56,22 @@ TEST_F(laden, demoMitDerStartauswahl) {
 TEST_F(laden, jedeAuswahlLaedtVollstaendig) {
     einstellungen(demotext());
     const struct {
-        const char* fahrzeug;
-        const char* route;
-        const char* geschwindigkeit20;
-        const char* routenwert;
+        std::string_view fahrzeug;
+        std::string_view route;
+        const char* special19;  // differs in every vehicle profile
+        const char* routenwert; // differs in every route profile
     } faelle[] = {
-        {"PKW schnell", "Schnelle", "80", "1.0"}, {"PKW normal", "Optimale", "80", "0.8"},
-        {"PKW Normal", "Kurze", "80", "0.5"},     {"PKW langs.", "Sch\xF6ne", "70", "1.5"},
-        {"Motorrad", "Schnelle", "80", "1.0"},    {"LKW", "Sch\xF6ne", "60", "1.5"},
-        {"unbekannt", "unbekannt", "80", "1.0"},
+        {"PKW schnell", "Schnelle", "1.2", "1.0"}, {"PKW normal", "Optimale", "1.1", "0.8"},
+        {"PKW Normal", "Kurze", "1.1", "0.5"},     {"PKW langs.", "Schöne"_cp1252, "1.0", "1.5"},
+        {"Motorrad", "Schnelle", "1.3", "1.0"},    {"LKW", "Schöne"_cp1252, "0.9", "1.5"},
+        {"unbekannt", "unbekannt", "1.2", "1.0"},
     };
     for (const auto& fall : faelle) {
         speicherablage f;
-        f.beschriftungen = {fall.fahrzeug, fall.route};
+        f.beschriftungen = {std::string(fall.fahrzeug), std::string(fall.route)};
         profilformular formular(f);
         formular.lesen();
-        EXPECT_EQ(f.felder[20], fall.geschwindigkeit20) << fall.fahrzeug;
+        EXPECT_EQ(f.felder[19], fall.special19) << fall.fahrzeug;
         EXPECT_EQ(f.felder[56], fall.routenwert) << fall.route;
         for (const std::string& feld : f.felder) {
             EXPECT_NE(feld, "- - - -") << fall.fahrzeug << " / " << fall.route;

@@ -3,6 +3,7 @@
 #include "ablage.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ class speicherablage : public ablage {
     int gezeigt = 0;
     bool antwort = true;
     std::vector<std::string> fragen;
+    std::function<void()> waehrendDerFrage; // what happens while the box is open
 
     speicherablage() { ergebnisse.fill("-"); }
 
@@ -38,11 +40,17 @@ class speicherablage : public ablage {
     void zeigen() override { ++gezeigt; }
     bool frageJaNein(const std::string& text) override {
         fragen.push_back(text);
+        if (waehrendDerFrage) {
+            waehrendDerFrage();
+        }
         return antwort;
     }
 
   protected:
     std::string liesFeld(int index) const override { return felder[index]; }
+    std::string liesFeldname(int index) const override {
+        return "Text1(" + std::to_string(index) + ")";
+    }
     void schreibFeld(int index, const std::string& text) override { felder[index] = text; }
     void schreibErgebnis(int index, const std::string& text) override { ergebnisse[index] = text; }
 };

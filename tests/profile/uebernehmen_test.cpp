@@ -1,13 +1,19 @@
 #include "arbeitsordner.h"
 #include "fehlernummer.h"
+#include "festtext.h"
 #include "profilformular.h"
 #include "speicherablage.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_view_literals;
+
+const std::string frage(("Folgende Änderungen werden übernommen\r\n"_cp1252));
 
 class uebernehmen : public arbeitsordner {
   protected:
@@ -25,6 +31,12 @@ class uebernehmen : public arbeitsordner {
         return text.replace(stelle, alt.size(), neu);
     }
 
+    static ino_t dateinummer(const fs::path& datei) {
+        struct stat st {};
+        EXPECT_EQ(::stat(datei.c_str(), &st), 0);
+        return st.st_ino;
+    }
+
     fs::path datei_;
     speicherablage fenster_;
     profilformular formular_{fenster_};
@@ -39,13 +51,84 @@ TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtDieDateiByteGleich) {
     text.insert(text.find("  <VehicleProfiles>"), "<!--" + alleBytes + "-->\r\n");
     text += std::string("\0\xFF\n", 3);
     for (const char* fahrzeug : {"PKW schnell", "PKW normal", "PKW langs.", "Motorrad", "LKW"}) {
-        for (const char* route : {"Schnelle", "Optimale", "Kurze", "Sch\xF6ne"}) {
-            laden(text, fahrzeug, route);
-            formular_.fahrzeugUebernehmen();
-            formular_.routeUebernehmen();
-            EXPECT_EQ(lesen(datei_), text) << fahrzeug << " / " << route;
-            EXPECT_EQ(fenster_.fragen.size() % 2, 0u);
+        for (const std::string_view route :
+             {"Schnelle"sv, "Optimale"sv, "Kurze"sv, "Schöne"_cp1252}) {
+            laden(text, fahrzeug, std::string(route));
+            fenster_.fragen.clear();
+            for (auto schreiber :
+                 {&profilformular::fahrzeugUebernehmen, &profilformular::routeUebernehmen}) {
+                const ino_t alteDatei = dateinummer(datei_);
+                (formular_.*schreiber)();
+                EXPECT_NE(dateinummer(datei_), alteDatei) << "the file was replaced";
+                EXPECT_EQ(lesen(datei_), text) << fahrzeug << " / " << route;
+            }
+            EXPECT_EQ(fenster_.fragen.size(), 2u) << fahrzeug << " / " << route;
         }
+    }
+}
+
+// A field that does not read as a number stops the writer before the
+// question; the first such field in writing order is named.
+TEST_F(uebernehmen, keineZahlWirdNichtGeschrieben) {
+    const struct {
+        int feld;
+        std::string text;
+        int spaeter; // a field written after it, also wrong
+    } faelle[] = {{20, "- - - -", 0}, {28, "", 0},       {0, "abc", 16},    {8, "1|2", 19},
+                  {18, "1,2,3", 19},  {44, "1E999", 52}, {56, "0.8|x", 56}, {52, "1.0.0", 56}};
+    for (const auto& fall : faelle) {
+        laden(demotext());
+        fenster_.felder[fall.spaeter] = "auch falsch";
+        fenster_.felder[fall.feld] = fall.text;
+        const bool fahrzeug = fall.feld < 36;
+        try {
+            fahrzeug ? formular_.fahrzeugUebernehmen() : formular_.routeUebernehmen();
+            ADD_FAILURE() << fall.text << " written";
+        } catch (const laufzeitfehler& f) {
+            EXPECT_EQ(f.nummer(), 13);
+            EXPECT_NE(f.beschreibung().find("Text1(" + std::to_string(fall.feld) + ")"),
+                      std::string::npos)
+                << f.beschreibung();
+            EXPECT_NE(f.beschreibung().find("„" + fall.text + "“"), std::string::npos)
+                << f.beschreibung();
+        }
+        EXPECT_TRUE(fenster_.fragen.empty()) << fall.text;
+        EXPECT_EQ(lesen(datei_), demotext()) << fall.text;
+    }
+    laden(demotext());
+    fenster_.felder[56] = "  0.5  ";
+    formular_.routeUebernehmen();
+    EXPECT_NE(lesen(datei_).find("<Value>  0.5  </Value>"), std::string::npos);
+}
+
+// Another program changes the file while the question is open: Yes then
+// writes nothing, and the other program's text stays.
+TEST_F(uebernehmen, aenderungWaehrendDerFrageGehtNichtVerloren) {
+    const std::string gleichLang = ersetzt(demotext(), "<City>80|", "<City>81|");
+    const struct {
+        const char* wie;
+        std::function<void()> aendern;
+        std::string danach;
+    } faelle[] = {
+        {"in place, same size", [&] { schreiben(datei_, gleichLang); }, gleichLang},
+        {"renamed over it",
+         [&] {
+             schreiben(ordner_ / "neu.xml", "ganz anders");
+             fs::rename(ordner_ / "neu.xml", datei_);
+         },
+         "ganz anders"},
+        {"removed", [&] { fs::remove(datei_); }, ""},
+    };
+    for (const auto& fall : faelle) {
+        laden(demotext());
+        fenster_.felder[0] = "0.5";
+        fenster_.waehrendDerFrage = fall.aendern;
+        EXPECT_EQ(fehlernummer([&] { formular_.fahrzeugUebernehmen(); }), 75) << fall.wie;
+        EXPECT_EQ(lesen(datei_), fall.danach) << fall.wie;
+        fenster_.waehrendDerFrage = nullptr;
+    }
+    for (const auto& eintrag : fs::directory_iterator(datei_.parent_path())) {
+        EXPECT_EQ(eintrag.path(), datei_) << "no temporary file is left behind";
     }
 }
 
@@ -63,19 +146,19 @@ TEST_F(uebernehmen, neinLaesstDieDateiUnberuehrt) {
 
 TEST_F(uebernehmen, fahrzeugSchreibtNurDieFahrzeuggruppen) {
     laden(demotext(), "LKW", "Kurze");
-    fenster_.felder[20] = "65";      // town speed, road class 0
-    fenster_.felder[3] = "0.85|7";   // a typed "|" adds a value
-    fenster_.felder[19] = "- - - -"; // written as it stands
-    fenster_.felder[36] = "2.0";     // route field: not written by this run
+    fenster_.felder[20] = "65";   // town speed, road class 0
+    fenster_.felder[3] = "0.85";  // town factor, road class 3
+    fenster_.felder[19] = " 1,5"; // reads as a number: written as it stands
+    fenster_.felder[36] = "2.0";  // route field: not written by this run
     formular_.fahrzeugUebernehmen();
 
     std::string erwartet = demotext();
     erwartet = ersetzt(erwartet, "<City>60|60|50|45|45|25|10|10</City>",
                        "<City>65|60|50|45|45|25|10|10</City>");
     erwartet = ersetzt(erwartet, "<City>1.0|1.0|0.9|0.8|0.7|0.5|0.2|0.3</City>",
-                       "<City>1.0|1.0|0.9|0.85|7|0.7|0.5|0.2|0.3</City>");
+                       "<City>1.0|1.0|0.9|0.85|0.7|0.5|0.2|0.3</City>");
     erwartet = ersetzt(erwartet, "<Special>0.8|1.0|0.6|0.9</Special>",
-                       "<Special>0.8|1.0|0.6|- - - -</Special>");
+                       "<Special>0.8|1.0|0.6| 1,5</Special>");
     EXPECT_EQ(lesen(datei_), erwartet);
     EXPECT_EQ(fenster_.felder[36], "2.0") << "the window is not reloaded";
 }
@@ -84,7 +167,7 @@ TEST_F(uebernehmen, routeSchreibtNurDieRoutengruppen) {
     laden(demotext(), "Motorrad", "Optimale");
     fenster_.felder[51] = "0.45";
     fenster_.felder[55] = "1.1";
-    fenster_.felder[56] = "0.7|x";
+    fenster_.felder[56] = "0.75";
     fenster_.felder[20] = "999";
     formular_.routeUebernehmen();
 
@@ -95,7 +178,7 @@ TEST_F(uebernehmen, routeSchreibtNurDieRoutengruppen) {
                        "<Special>1.0|1.0|0.9|1.0</Special>\r\n      </PreferenceFactor>\r\n"
                        "      <Value>0.8</Value>",
                        "<Special>1.0|1.0|0.9|1.1</Special>\r\n      </PreferenceFactor>\r\n"
-                       "      <Value>0.7|x</Value>");
+                       "      <Value>0.75</Value>");
     EXPECT_EQ(lesen(datei_), erwartet);
 }
 
@@ -107,25 +190,23 @@ TEST_F(uebernehmen, bestaetigungZeigtDenNeuenAusschnitt) {
     formular_.fahrzeugUebernehmen();
     formular_.routeUebernehmen();
     ASSERT_EQ(fenster_.fragen.size(), 2u);
-    EXPECT_EQ(fenster_.fragen[0], "Folgende \xC4nderungen werden \xFC"
-                                  "bernommen\r\n"
-                                  "<Name>Car Fast</Name>\r\n"
-                                  "      <SpeedProfile>\r\n"
-                                  "        <City>80|70|50|50|50|30|20|15</City>\r\n"
-                                  "        <Open>130|110|100|90|60|50|25|20</Open>\r\n"
-                                  "      </SpeedProfile>\r\n   "
-                                  "<PreferenceFactor>\r\n"
-                                  "        <City>1.5|0.95|0.9|0.85|0.7|0.6|0.4|0.5</City>\r\n"
-                                  "        <Open>1.0|0.95|0.9|0.85|0.7|0.6|0.4|0.3</Open>\r\n"
-                                  "      </PreferenceFactor");
-    EXPECT_EQ(fenster_.fragen[1], "Folgende \xC4nderungen werden \xFC"
-                                  "bernommen\r\n"
-                                  "<Name>Fastest</Name>\r\n"
-                                  "      <PreferenceFactor>\r\n"
-                                  "        <City>0.25|1.1|1.0|0.9|0.8|0.6|0.4|0.5</City>\r\n"
-                                  "        <Open>1.3|1.2|1.1|0.9|0.8|0.6|0.4|0.3</Open>\r\n"
-                                  "        <Special>1.0|1.0|1.0|1.0</Special>\r\n"
-                                  "      </PreferenceFactor");
+    EXPECT_EQ(fenster_.fragen[0], frage +
+                                      "<Name>Car Fast</Name>\r\n"
+                                      "      <SpeedProfile>\r\n"
+                                      "        <City>80|70|50|50|50|30|20|15</City>\r\n"
+                                      "        <Open>130|110|100|90|60|50|25|20</Open>\r\n"
+                                      "      </SpeedProfile>\r\n   "
+                                      "<PreferenceFactor>\r\n"
+                                      "        <City>1.5|0.95|0.9|0.85|0.7|0.6|0.4|0.5</City>\r\n"
+                                      "        <Open>1.0|0.95|0.9|0.85|0.7|0.6|0.4|0.3</Open>\r\n"
+                                      "      </PreferenceFactor");
+    EXPECT_EQ(fenster_.fragen[1], frage +
+                                      "<Name>Fastest</Name>\r\n"
+                                      "      <PreferenceFactor>\r\n"
+                                      "        <City>0.25|1.1|1.0|0.9|0.8|0.6|0.4|0.5</City>\r\n"
+                                      "        <Open>1.3|1.2|1.1|0.9|0.8|0.6|0.4|0.3</Open>\r\n"
+                                      "        <Special>1.0|1.0|1.0|1.0</Special>\r\n"
+                                      "      </PreferenceFactor");
 }
 
 TEST_F(uebernehmen, routenausschnittBisZumTextende) {
@@ -135,18 +216,20 @@ TEST_F(uebernehmen, routenausschnittBisZumTextende) {
                              "<Open>8</Open><Special>9</Special></PreferenceFactor";
     datei_ = einstellungen(text);
     EXPECT_EQ(fehlernummer([&] { formular_.lesen(); }), 5) << "one value for eight fields";
+    EXPECT_EQ(fehlernummer([&] { formular_.routeUebernehmen(); }), 13) << "placeholders left";
+    EXPECT_TRUE(fenster_.fragen.empty());
+    EXPECT_EQ(lesen(datei_), text);
+
+    for (int i = 36; i <= 56; ++i) {
+        fenster_.felder[i] = std::to_string(i);
+    }
     formular_.routeUebernehmen();
     ASSERT_EQ(fenster_.fragen.size(), 1u);
-    const std::string platzhalter8 =
-        "- - - -|- - - -|- - - -|- - - -|- - - -|- - - -|- - - -|- - - -";
-    const std::string platzhalter4 = "- - - -|- - - -|- - - -|- - - -";
     const std::string erwartet = text.substr(0, text.find("<Name>Fastest")) +
-                                 "<Name>Fastest<Value>- - - -</Value><PreferenceFactor><City>" +
-                                 platzhalter8 + "</City><Open>" + platzhalter8 +
-                                 "</Open><Special>" + platzhalter4 + "</Special></PreferenceFactor";
-    EXPECT_EQ(fenster_.fragen[0], "Folgende \xC4nderungen werden \xFC"
-                                  "bernommen\r\n" +
-                                      erwartet.substr(erwartet.find("<Name>Fastest")));
+                                 "<Name>Fastest<Value>56</Value><PreferenceFactor><City>"
+                                 "36|37|38|39|40|41|42|43</City><Open>44|45|46|47|48|49|50|51"
+                                 "</Open><Special>52|53|54|55</Special></PreferenceFactor";
+    EXPECT_EQ(fenster_.fragen[0], frage + erwartet.substr(erwartet.find("<Name>Fastest")));
     EXPECT_EQ(lesen(datei_), erwartet);
 }
 
@@ -169,6 +252,7 @@ TEST_F(uebernehmen, ohneNamensmarkeOderFaktorenWirdNichtGefragt) {
     for (const auto& fall : faelle) {
         datei_ = einstellungen(fall.text);
         (void)fehlernummer([&] { formular_.lesen(); });
+        fenster_.felder.fill("1");
         EXPECT_EQ(fehlernummer([&] { (formular_.*fall.schreiber)(); }), 5) << fall.text;
         EXPECT_TRUE(fenster_.fragen.empty()) << fall.text;
         EXPECT_EQ(lesen(datei_), fall.text);

@@ -32,8 +32,7 @@ TEST(werteliste, verteilenUndZusammensetzenGebenDieListeZurueck) {
             EXPECT_EQ(fenster.felder[10 + i], f.felder[i]) << f.liste << " Feld " << i;
         }
         EXPECT_EQ(fenster.felder[10 + f.felder.size()], "") << f.liste;
-        EXPECT_EQ(zusammensetzen(fenster, "vor<", 10, ">nach", f.anzahl),
-                  "vor<" + f.liste + ">nach");
+        EXPECT_EQ(verbinden(fenster, 10, f.anzahl), f.liste);
         EXPECT_EQ(fenster.gezeigt, 1);
     }
 }
@@ -43,7 +42,7 @@ TEST(werteliste, nullOderWenigerFelderVerhaltenSichBeimVerteilenWieEines) {
         speicherablage fenster;
         verteilen(fenster, "a|b", 5, anzahl);
         EXPECT_EQ(fenster.felder[5], "a|b") << anzahl;
-        EXPECT_EQ(zusammensetzen(fenster, "x", 5, "y", anzahl), "xy") << anzahl;
+        EXPECT_EQ(verbinden(fenster, 5, anzahl), "") << anzahl;
     }
 }
 
@@ -69,20 +68,20 @@ TEST(werteliste, indexUndUeberlauffehler) {
     EXPECT_EQ(fenster.felder[55], "a");
     EXPECT_EQ(fenster.felder[56], "b");
     EXPECT_EQ(fehlernummer([&] { verteilen(fenster, "a", -1, 1); }), 340);
-    EXPECT_EQ(fehlernummer([&] { (void)zusammensetzen(fenster, "", 50, "", 8); }), 340);
+    EXPECT_EQ(fehlernummer([&] { (void)verbinden(fenster, 50, 8); }), 340);
 
     EXPECT_EQ(fehlernummer([&] { verteilen(fenster, "a", 0, -32767); }), 6);
     EXPECT_EQ(fehlernummer([&] { verteilen(fenster, "a", 0, -32768); }), 6);
-    EXPECT_EQ(fehlernummer([&] { (void)zusammensetzen(fenster, "", 0, "", -32768); }), 6);
+    EXPECT_EQ(fehlernummer([&] { (void)verbinden(fenster, 0, -32768); }), 6);
     EXPECT_EQ(fehlernummer([&] { verteilen(fenster, "a|b", 32767, 3); }), 340);
-    EXPECT_EQ(fehlernummer([&] { (void)zusammensetzen(fenster, "", 32767, "", 2); }), 340);
+    EXPECT_EQ(fehlernummer([&] { (void)verbinden(fenster, 32767, 2); }), 340);
 }
 
 TEST(werteliste, einGetippterTrennerVerschiebtDieWerte) {
     speicherablage fenster;
     verteilen(fenster, "1|2|3", 0, 3);
     fenster.felder[1] = "2|9";
-    const std::string gespeichert = zusammensetzen(fenster, "", 0, "", 3);
+    const std::string gespeichert = verbinden(fenster, 0, 3);
     EXPECT_EQ(gespeichert, "1|2|9|3");
     verteilen(fenster, gespeichert, 0, 3);
     EXPECT_EQ(fenster.felder[1], "2");

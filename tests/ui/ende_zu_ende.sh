@@ -63,6 +63,8 @@ command2_1="720 571"
 command1_4="476 340"
 
 pruefe "loaded at start" warten_auf_text $text3_0 "96"
+pruefe "the client area is 787 x 741 pixels" test "$(fenstermasse | cut -d ' ' -f 1,2)" = "787 741"
+pruefe "the window carries its icon" sh -c "xprop -id $FENSTER _NET_WM_ICON | grep -q CARDINAL"
 
 klicken $text1_3
 xdotool key ctrl+a

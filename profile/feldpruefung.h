@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ablage.h"
+#include "feldkarte.h"
+
+// Before a writer asks, every field of its half must hold a number: a text
+// that is not one would go into the settings file as it stands, and a "|"
+// would add a value to its list and shift every later one. The fields are
+// checked group by group in writing order; the first that does not read as a
+// finite number, read as the result products read it, raises the
+// type-mismatch error naming the field and its text.
+void felderPruefen(const ablage& fenster, profilart profil);

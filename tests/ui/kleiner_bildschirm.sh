@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# On a screen lower than the window, the window opens inside the screen and
+# its content scrolls: the result boxes at the bottom are reached with the
+# mouse wheel and show the loaded products.
+# Usage: kleiner_bildschirm.sh PROGRAM DEMO_FOLDER
+set -euo pipefail
+programm=$1
+demo=$2
+source "$(dirname "$0")/../../scripts/xhilfe.sh"
+
+arbeit=$(mktemp -d)
+aufraeumen() {
+  [ -n "${TOOL_PID:-}" ] && kill "$TOOL_PID" 2>/dev/null || true
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$arbeit"
+}
+trap aufraeumen EXIT
+
+cp -r "$demo" "$arbeit/einstellungen"
+printf '%s/' "$arbeit/einstellungen" >"$arbeit/ini.txt"
+
+xvfb_starten 1024x600
+(cd "$arbeit" && exec env -u QT_QPA_PLATFORM "$programm") &
+TOOL_PID=$!
+fenster_finden
+sleep 0.5
+
+read -r breite hoehe x y < <(fenstermasse)
+echo "window: ${breite} x ${hoehe} at ${x},${y}"
+fehler=0
+if [ "$breite" -gt 1024 ] || [ $((y + hoehe)) -gt 600 ] || [ "$x" -lt 0 ] || [ "$y" -lt 0 ]; then
+  echo "FEHLER: the window does not fit the 1024 x 600 screen"
+  fehler=1
+fi
+
+# Scrolled to the end, the form's last 141 rows are hidden above: the first
+# result box moves from y 687 to 546.
+xdotool mousemove --window "$FENSTER" 400 300 click --repeat 15 --delay 50 5
+sleep 0.3
+if ! warten_auf_text 124 546 "96"; then
+  echo "FEHLER: the first result box is not reached by scrolling"
+  fehler=1
+fi
+[ "$fehler" -eq 0 ] && echo "ok: the window fits and scrolls"
+exit "$fehler"

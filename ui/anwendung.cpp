@@ -1,0 +1,27 @@
+#include "anwendung.h"
+
+#include "schrift.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+void anwendungEinrichten() {
+    // The resources live in a static library, whose unreferenced objects the
+    // linker would drop.
+    Q_INIT_RESOURCE(tamvoril);
+
+    // The program is German only, whatever the system's language: Qt's own
+    // texts (standard buttons, context menus) follow it.
+    auto* uebersetzer = new QTranslator(qApp);
+    if (uebersetzer->load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(uebersetzer);
+    }
+
+    QApplication::setApplicationName("Tamvoril");
+    QApplication::setDesktopFileName("tamvoril");
+    QApplication::setStyle("Fusion");
+    QApplication::setWindowIcon(QIcon(":/tamvoril.png"));
+    schriftenEinrichten();
+}
