@@ -2,7 +2,8 @@
 // find-and-split of its own. The load fills the fields and the result boxes
 // as the oracle computes them, or raises the oracle's error with the fields
 // spread up to it. A writer, answering Yes, either leaves the file unchanged
-// and raises an error, or rewrites it with exactly the text read and the
+// and raises an error (the type-mismatch error exactly when a field of its
+// half is not a number), or rewrites it with exactly the text read and the
 // writer's value passages replaced.
 
 #include "feldkarte.h"
@@ -153,6 +154,27 @@ std::optional<std::string> erwartet(std::string text, const speicherablage& fens
     return text;
 }
 
+// The writers' guard, decided here on its own: every field of the writer's
+// half (vehicle Text1(0..35), route Text1(36..56)) reads as a finite number.
+bool alleZahlen(const speicherablage& fenster, profilart profil) {
+    const std::size_t von = profil == profilart::fahrzeug ? 0 : 36;
+    const std::size_t bis = profil == profilart::fahrzeug ? 36 : 57;
+    for (std::size_t i = von; i < bis; ++i) {
+        const std::string& text = fenster.felder[i];
+        if (text.empty() || text == platzhalter || text.find('|') != std::string::npos) {
+            return false;
+        }
+        try {
+            if (!std::isfinite(zahlLesen(text))) {
+                return false;
+            }
+        } catch (const laufzeitfehler&) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -196,18 +218,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     for (const profilart profil : {profilart::fahrzeug, profilart::route}) {
         const std::string vorher = lesen(datei);
         const std::optional<std::string> soll = erwartet(vorher, fenster, profil);
-        bool geschrieben = true;
+        const bool zahlen = alleZahlen(fenster, profil);
+        int fehler = 0;
         try {
             if (profil == profilart::fahrzeug) {
                 formular.fahrzeugUebernehmen();
             } else {
                 formular.routeUebernehmen();
             }
-        } catch (const laufzeitfehler&) {
-            geschrieben = false;
+        } catch (const laufzeitfehler& f) {
+            fehler = f.nummer();
         }
         const std::string nachher = lesen(datei);
-        if (geschrieben) {
+        // The type-mismatch error exactly when a field is not a number.
+        PRUEFEN((fehler == laufzeitfehler::typenUnvertraeglich) == !zahlen);
+        if (fehler == 0) {
             PRUEFEN(soll.has_value() && nachher == *soll);
         } else {
             PRUEFEN(nachher == vorher);
