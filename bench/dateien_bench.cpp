@@ -48,8 +48,7 @@ enum lage : long { mitte = 0, hinten = 1 };
 std::string einstellungstext(std::size_t groesse, long wo) {
     std::ifstream ein(std::string(DEMO_ORDNER) + "ApplicationSettings.xml", std::ios::binary);
     const std::string demo{std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
-    const std::string zeile = "    <Destination>Gro\xDF"
-                              "e Gasse 3, W\xFCrzburg</Destination>\r\n";
+    const std::string zeile("    <Destination>Große Gasse 3, Würzburg</Destination>\r\n"_cp1252);
     const std::size_t fehlt = groesse > demo.size() ? groesse - demo.size() : 0;
     std::string fuellung;
     while (fuellung.size() + zeile.size() <= fehlt / 2) {

@@ -29,9 +29,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::array<const char*, 7> fahrzeuge{"PKW schnell", "PKW normal", "PKW langs.", "PKW Normal",
-                                           "Motorrad",    "LKW",        "Bus"};
-const std::array<const char*, 5> routen{"Schnelle", "Optimale", "Kurze", "Sch\xF6ne", "Weite"};
+const std::array<std::string_view, 7> fahrzeuge{
+    "PKW schnell", "PKW normal", "PKW langs.", "PKW Normal", "Motorrad", "LKW", "Bus"};
+const std::array<std::string_view, 5> routen{"Schnelle", "Optimale", "Kurze", "Schöne"_cp1252,
+                                             "Weite"};
 
 std::string lesen(const std::string& datei) {
     std::ifstream ein(datei, std::ios::binary);
@@ -197,8 +198,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     FuzzedDataProvider eingabe(daten, groesse);
     speicherablage fenster;
-    fenster.beschriftungen = {eingabe.PickValueInArray(fahrzeuge),
-                              eingabe.PickValueInArray(routen)};
+    fenster.beschriftungen = {std::string(eingabe.PickValueInArray(fahrzeuge)),
+                              std::string(eingabe.PickValueInArray(routen))};
     const std::string datei = "ApplicationSettings.xml";
     const std::string text = eingabe.ConsumeRemainingBytesAsString();
     std::ofstream(datei, std::ios::binary | std::ios::trunc) << text;

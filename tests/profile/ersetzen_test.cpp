@@ -1,6 +1,6 @@
 // The safe replace under failures: a writer killed before any of its system
-// calls, a full disk, a file size limit. Afterwards the settings file holds the old or the
-// new text, whole, and a failure is reported.
+// calls, a full disk, a file size limit. Afterwards the settings file holds
+// the old or the new text, whole, and a failure is reported.
 
 #include "arbeitsordner.h"
 #include "dateien.h"
