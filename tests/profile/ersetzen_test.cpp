@@ -39,9 +39,13 @@ bool ersetzenUndToeten(const std::string& datei, const std::string& inhalt, int 
     }
     int status = 0;
     ::waitpid(kind, &status, 0);
-    EXPECT_EQ(::ptrace(PTRACE_SETOPTIONS, kind, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL),
-              0)
-        << "tracing the child is not permitted";
+    if (::ptrace(PTRACE_SETOPTIONS, kind, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL) !=
+        0) {
+        ADD_FAILURE() << "tracing the child is not permitted here";
+        ::kill(kind, SIGKILL);
+        ::waitpid(kind, &status, 0);
+        return false;
+    }
     int signal = 0;
     // Entry and exit stops alternate; `eintritte` counts the entries.
     for (int stopps = 0, eintritte = 0;;) {
