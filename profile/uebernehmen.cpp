@@ -84,13 +84,17 @@ void profilformular::uebernehmen(profilart profil) {
     spleisstext text(dateiLesen(datei));
     const std::string name(gewaehlterName(profil).value_or(""));
 
+    // Every splice starts behind the end of the name's first occurrence, so
+    // none can move it or put another in front of it: searched once, not
+    // once per group.
+    const std::size_t namensstelle = finde(text.text(), name, 1);
     const textroutine zerleger;
     for (const feldgruppe& gruppe : feldgruppen) {
         if (gruppe.profil != profil) {
             continue;
         }
-        const teilstuecke teile = zerleger.zerlege(text.text(), name, gruppe.such2, gruppe.such3,
-                                                   gruppe.suchnach1, "", "");
+        const teilstuecke teile = zerleger.zerlegeAb(text.text(), namensstelle, name, gruppe.such2,
+                                                     gruppe.such3, gruppe.suchnach1, "", "");
         if (textroutine::istFehler(teile)) {
             // Splicing an error result would put its text into the file.
             throw ungueltig("Gruppe \"" + nachUtf8(gruppe.bezeichnung) + "\": \"" +

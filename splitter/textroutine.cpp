@@ -1,23 +1,5 @@
 #include "textroutine.h"
 
-#include <cstring>
-
-std::size_t finde(std::string_view text, std::string_view marke, std::size_t ab) {
-    if (ab > text.size()) {
-        return 0;
-    }
-    if (marke.empty()) {
-        return ab;
-    }
-    // memmem scans long texts far faster than a character-by-character loop.
-    const char* anfang = text.data() + (ab - 1);
-    const void* treffer = memmem(anfang, text.size() - (ab - 1), marke.data(), marke.size());
-    if (treffer == nullptr) {
-        return 0;
-    }
-    return static_cast<std::size_t>(static_cast<const char*>(treffer) - text.data()) + 1;
-}
-
 namespace {
 
 teilstuecke fehlerergebnis(std::size_t element, std::string_view fehlertext) {
@@ -32,7 +14,15 @@ teilstuecke textroutine::zerlege(std::string_view text, std::string_view such1,
                                  std::string_view such2, std::string_view such3,
                                  std::string_view suchnach1, std::string_view suchnach2,
                                  std::string_view suchnach3) const {
-    std::size_t p = finde(text, such1, 1);
+    return zerlegeAb(text, finde(text, such1, 1), such1, such2, such3, suchnach1, suchnach2,
+                     suchnach3);
+}
+
+teilstuecke textroutine::zerlegeAb(std::string_view text, std::size_t such1Stelle,
+                                   std::string_view such1, std::string_view such2,
+                                   std::string_view such3, std::string_view suchnach1,
+                                   std::string_view suchnach2, std::string_view suchnach3) const {
+    std::size_t p = such1Stelle;
     if (p == 0) {
         return fehlerergebnis(0, such1Fehler);
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
 // Cuts a marked passage out of a settings text without parsing it.
 //
@@ -33,6 +34,14 @@ class textroutine {
                         std::string_view such3, std::string_view suchnach1,
                         std::string_view suchnach2, std::string_view suchnach3) const;
 
+    // The same split for a caller that already holds such1Stelle =
+    // finde(text, such1, 1), so that several splits of one text under the
+    // same name search the name once.
+    teilstuecke zerlegeAb(std::string_view text, std::size_t such1Stelle, std::string_view such1,
+                          std::string_view such2, std::string_view such3,
+                          std::string_view suchnach1, std::string_view suchnach2,
+                          std::string_view suchnach3) const;
+
     // True when the result carries one of the six error texts.
     static bool istFehler(const teilstuecke& teile);
 };
@@ -42,3 +51,7 @@ class textroutine {
 // 1-based position `ab`, or 0. An empty marker is found at `ab` while `ab`
 // lies within the text. `ab` must be at least 1.
 std::size_t finde(std::string_view text, std::string_view marke, std::size_t ab);
+
+// finde(text, a, 1) and finde(text, b, 1), in one pass over the text.
+std::pair<std::size_t, std::size_t> findeBeide(std::string_view text, std::string_view a,
+                                               std::string_view b);

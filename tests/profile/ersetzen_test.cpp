@@ -1,6 +1,6 @@
-// The safe replace under failures: a writer killed at any moment, a full
-// disk, a file size limit. Afterwards the settings file holds the old or the
-// new text, whole, and a failure is reported.
+// The safe replace under failures: a writer killed before any of its system
+// calls, a full disk, a file size limit. Afterwards the settings file holds
+// the old or the new text, whole, and a failure is reported.
 
 #include "arbeitsordner.h"
 #include "dateien.h"
@@ -8,25 +8,28 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
+#include <iterator>
 #include <sys/mount.h>
+#include <sys/ptrace.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <thread>
 
 namespace {
 
 namespace fs = std::filesystem;
 using ersetzen = arbeitsordner;
 
-// Replaces the file in a child process and kills it with SIGKILL after
-// `frist`; a negative `frist` lets it finish. Returns how long it ran.
-std::chrono::microseconds ersetzenImKind(const std::string& datei, const std::string& inhalt,
-                                         std::chrono::microseconds frist) {
-    const auto anfang = std::chrono::steady_clock::now();
+// Replaces the file in a traced child process and kills it as it enters its
+// `schritt`-th system call (0 is the first after the tracing starts). The
+// disk changes only inside system calls, so the kills before each of them
+// leave every state a killed writer can leave. False when the child finished
+// before reaching that call.
+bool ersetzenUndToeten(const std::string& datei, const std::string& inhalt, int schritt) {
     const pid_t kind = ::fork();
     if (kind == 0) {
+        ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        ::raise(SIGSTOP);
         try {
             dateiErsetzen(datei, inhalt);
         } catch (...) {
@@ -34,81 +37,111 @@ std::chrono::microseconds ersetzenImKind(const std::string& datei, const std::st
         }
         ::_exit(0);
     }
-    if (frist.count() >= 0) {
-        std::this_thread::sleep_for(frist);
-        ::kill(kind, SIGKILL);
-    }
     int status = 0;
     ::waitpid(kind, &status, 0);
-    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() -
-                                                                 anfang);
-}
-
-TEST_F(ersetzen, einGetoeteterSchreiberHinterlaesstAltOderNeu) {
-    const std::string datei = (ordner_ / "ApplicationSettings.xml").string();
-    const std::string alt(3 << 20, 'a');
-    const std::string neu = std::string(5 << 20, 'b') + "ende";
-    // How long one whole replace of the old text by the new one takes here.
-    schreiben(datei, alt);
-    const auto dauer = ersetzenImKind(datei, neu, std::chrono::microseconds(-1));
-
-    // Kill points from the start to well past the usual end, so that both
-    // outcomes occur even on a loaded machine.
-    int alteGesehen = 0;
-    int neueGesehen = 0;
-    for (int zehntel = 0; zehntel <= 30; zehntel += 2) {
-        schreiben(datei, alt);
-        ersetzenImKind(datei, neu, dauer * zehntel / 10);
-        const std::string jetzt = lesen(datei);
-        ASSERT_TRUE(jetzt == alt || jetzt == neu)
-            << "killed after " << zehntel << "/10, " << jetzt.size() << " bytes";
-        (jetzt == alt ? alteGesehen : neueGesehen)++;
+    if (::ptrace(PTRACE_SETOPTIONS, kind, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL) !=
+        0) {
+        ADD_FAILURE() << "tracing the child is not permitted here";
+        ::kill(kind, SIGKILL);
+        ::waitpid(kind, &status, 0);
+        return false;
     }
-    EXPECT_GT(alteGesehen, 0);
-    EXPECT_GT(neueGesehen, 0);
-
-    // Left-over temporary files carry other names, and the next replace works.
-    dateiErsetzen(datei, "zuletzt");
-    EXPECT_EQ(lesen(datei), "zuletzt");
-    for (const auto& eintrag : fs::directory_iterator(ordner_)) {
-        if (eintrag.path() != datei) {
-            EXPECT_NE(eintrag.path().filename(), "ApplicationSettings.xml");
+    int signal = 0;
+    // Entry and exit stops alternate; `eintritte` counts the entries.
+    for (int stopps = 0, eintritte = 0;;) {
+        ::ptrace(PTRACE_SYSCALL, kind, nullptr, signal);
+        ::waitpid(kind, &status, 0);
+        if (WIFEXITED(status) || WIFSIGNALED(status)) {
+            return false;
+        }
+        signal = WSTOPSIG(status) == (SIGTRAP | 0x80) ? 0 : WSTOPSIG(status);
+        if (signal == 0 && stopps++ % 2 == 0 && eintritte++ == schritt) {
+            ::kill(kind, SIGKILL);
+            ::waitpid(kind, &status, 0);
+            return true;
         }
     }
 }
 
+TEST_F(ersetzen, einGetoeteterSchreiberHinterlaesstAltOderNeu) {
+    const std::string datei = (ordner_ / "ApplicationSettings.xml").string();
+    const std::string alt(3 << 10, 'a');
+    const std::string neu = std::string(1 << 20, 'b') + "ende";
+    int schritt = 0;
+    std::string zuletzt;
+    for (;; ++schritt) {
+        schreiben(datei, alt);
+        if (!ersetzenUndToeten(datei, neu, schritt)) {
+            break;
+        }
+        zuletzt = lesen(datei);
+        ASSERT_TRUE(zuletzt == alt || zuletzt == neu)
+            << "killed at call " << schritt << ": " << zuletzt.size() << " bytes";
+        if (schritt == 0) {
+            EXPECT_EQ(zuletzt, alt) << "killed before it began";
+        }
+    }
+    EXPECT_EQ(zuletzt, neu) << "killed at its last call, " << schritt - 1;
+
+    // The killed writers' temporary files stay behind; a replace that
+    // completes leaves none of its own.
+    const auto eintraege = [&] {
+        return std::distance(fs::directory_iterator(ordner_), fs::directory_iterator{});
+    };
+    const auto vorher = eintraege();
+    dateiErsetzen(datei, "zuletzt");
+    EXPECT_EQ(lesen(datei), "zuletzt");
+    EXPECT_EQ(eintraege(), vorher);
+}
+
+// A 64 KiB tmpfs mounted on `ordner`, or, where no file system may be
+// mounted, a 44 KiB limit on the size of the files this process writes;
+// undone on every way out of a test, a failed assertion included.
+class engerPlatz {
+  public:
+    explicit engerPlatz(const fs::path& ordner) : ordner_(ordner) {
+        eingehaengt_ = ::mount("tmpfs", ordner.c_str(), "tmpfs", 0, "size=64k") == 0;
+        ::getrlimit(RLIMIT_FSIZE, &grenze_);
+        if (!eingehaengt_) {
+            rlimit eng = grenze_;
+            eng.rlim_cur = 44 << 10;
+            ::setrlimit(RLIMIT_FSIZE, &eng);
+        }
+    }
+    engerPlatz(const engerPlatz&) = delete;
+    engerPlatz& operator=(const engerPlatz&) = delete;
+    ~engerPlatz() {
+        ::setrlimit(RLIMIT_FSIZE, &grenze_);
+        std::signal(SIGXFSZ, altesSignal_);
+        if (eingehaengt_) {
+            ::umount(ordner_.c_str());
+        }
+    }
+    bool eingehaengt() const { return eingehaengt_; }
+
+  private:
+    fs::path ordner_;
+    bool eingehaengt_ = false;
+    rlimit grenze_{};
+    // Past the limit a write fails instead of ending the process.
+    decltype(SIG_IGN) altesSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+};
+
 // Replacing a file on a disk that is too small for the old and the new text
-// together fails for lack of space and leaves the old one as it was. Where
-// no file system may be mounted, a file size limit makes the write fail the
-// same way.
+// together fails for lack of space and leaves the old one as it was.
 TEST_F(ersetzen, platzmangelLaesstDasOriginalStehen) {
     const fs::path klein = ordner_ / "klein";
     fs::create_directory(klein);
-    const bool eingehaengt = ::mount("tmpfs", klein.c_str(), "tmpfs", 0, "size=64k") == 0;
+    const engerPlatz platz(klein);
     const std::string datei = (klein / "ApplicationSettings.xml").string();
     const std::string alt(40 << 10, 'a');
-    const std::string neu(48 << 10, 'b');
     schreiben(datei, alt);
 
-    rlimit grenze{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &grenze), 0);
-    const auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
-    if (!eingehaengt) {
-        rlimit eng = grenze;
-        eng.rlim_cur = 44 << 10;
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &eng), 0);
-    }
-    const int fehler = fehlernummer([&] { dateiErsetzen(datei, neu); });
-    ::setrlimit(RLIMIT_FSIZE, &grenze);
-    std::signal(SIGXFSZ, altesSignal);
-
-    EXPECT_EQ(fehler, 75) << (eingehaengt ? "tmpfs" : "file size limit");
-    EXPECT_EQ(lesen(datei), alt);
+    EXPECT_EQ(fehlernummer([&] { dateiErsetzen(datei, std::string(48 << 10, 'b')); }), 75)
+        << (platz.eingehaengt() ? "tmpfs" : "file size limit");
+    EXPECT_TRUE(lesen(datei) == alt) << "the old text is gone";
     for (const auto& eintrag : fs::directory_iterator(klein)) {
         EXPECT_EQ(eintrag.path(), datei) << "no temporary file is left behind";
-    }
-    if (eingehaengt) {
-        ::umount(klein.c_str());
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace {
@@ -87,6 +88,41 @@ TEST(finde, positionenSindEinsBasiert) {
     EXPECT_EQ(finde("abc", "", 3), 3u);
     EXPECT_EQ(finde("abc", "", 4), 0u);
     EXPECT_EQ(finde(std::string_view("a\0bc", 4), "c", 1), 4u); // bytes, not C strings
+}
+
+// The first occurrence at or behind every start position, as a plain search
+// finds it, wherever the marker stands relative to the blocks the search
+// scans; and the first occurrences of two markers searched together. Over two letters, candidates
+// whose first and last bytes match but whose middle does not are everywhere.
+TEST(finde, gleichtDerSchlichtenSucheAnJederStelle) {
+    std::mt19937 zufall(7);
+    const auto buchstaben = [&](std::size_t n) {
+        std::string s(n, 'a');
+        for (char& z : s) {
+            z = "ab"[zufall() % 2];
+        }
+        return s;
+    };
+    for (const std::size_t laenge : {1, 2, 8, 70}) {
+        for (std::size_t textlaenge = 80; textlaenge < 320; textlaenge += 13) {
+            std::string text = buchstaben(textlaenge);
+            const std::string marke = buchstaben(laenge);
+            const std::string zweite = buchstaben(textlaenge % 9 + 3);
+            text.replace(zufall() % (textlaenge - laenge), laenge, marke);
+            text.replace(zufall() % (textlaenge - zweite.size()), zweite.size(), zweite);
+            const auto schlicht = [&](const std::string& m, std::size_t ab) {
+                const std::size_t stelle = text.find(m, ab - 1);
+                return stelle == std::string::npos ? 0 : stelle + 1;
+            };
+            for (std::size_t ab = 1; ab <= text.size() + 1; ++ab) {
+                ASSERT_EQ(finde(text, marke, ab), schlicht(marke, ab))
+                    << text << " / " << marke << " ab " << ab;
+            }
+            ASSERT_EQ(findeBeide(text, marke, zweite),
+                      std::pair(schlicht(marke, 1), schlicht(zweite, 1)))
+                << text << " / " << marke << " / " << zweite;
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,160 @@
+#include "textroutine.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <utility>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
+namespace {
+
+// The first occurrence of `marke` (not empty) in [anfang, ende), or nullptr.
+const char* byteweise(const char* anfang, const char* ende, std::string_view marke) {
+    return static_cast<const char*>(
+        memmem(anfang, static_cast<std::size_t>(ende - anfang), marke.data(), marke.size()));
+}
+
+#if defined(__x86_64__)
+// A set byte for each of the 32 start positions from p on where the first
+// and the last byte of an n-byte marker stand: the candidates, the only
+// positions compared whole.
+__attribute__((target("avx2"))) inline __m256i kandidaten(const char* p, std::size_t n,
+                                                          __m256i erstes, __m256i letztes) {
+    const __m256i vorn = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    const __m256i hinten = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + n - 1));
+    return _mm256_and_si256(_mm256_cmpeq_epi8(vorn, erstes), _mm256_cmpeq_epi8(hinten, letztes));
+}
+
+// The candidates of `marke` among the 64 start positions from p on, one bit
+// each.
+__attribute__((target("avx2"))) std::uint64_t blockmaske(const char* p, std::string_view marke) {
+    const __m256i erstes = _mm256_set1_epi8(marke.front());
+    const __m256i letztes = _mm256_set1_epi8(marke.back());
+    const auto haelfte = static_cast<std::uint32_t>(
+        _mm256_movemask_epi8(kandidaten(p + 32, marke.size(), erstes, letztes)));
+    return static_cast<std::uint32_t>(
+               _mm256_movemask_epi8(kandidaten(p, marke.size(), erstes, letztes))) |
+           static_cast<std::uint64_t>(haelfte) << 32;
+}
+
+// The end of the 64-byte blocks from `anfang` on whose candidates of a
+// marker of n bytes lie wholly before `ende`.
+const char* blockgrenze(const char* anfang, const char* ende, std::size_t n) {
+    const auto laenge = static_cast<std::size_t>(ende - anfang);
+    return laenge < 64 + n - 1 ? anfang : anfang + (laenge - (64 + n - 1)) / 64 * 64 + 64;
+}
+
+// The first block from p on before `grenze` that holds a candidate of `a`
+// (or of `b` when `beide`), or `grenze`. The loop calls nothing, so that
+// the vectors stay in registers; a large file keeps the profiles behind
+// everything else, and this loop is most of a load.
+template <bool beide>
+__attribute__((target("avx2"))) const char* naechsterBlock(const char* p, const char* grenze,
+                                                           std::string_view a, std::string_view b) {
+    const __m256i a0 = _mm256_set1_epi8(a.front());
+    const __m256i a1 = _mm256_set1_epi8(a.back());
+    const __m256i b0 = _mm256_set1_epi8(b.front());
+    const __m256i b1 = _mm256_set1_epi8(b.back());
+    for (; p < grenze; p += 64) {
+        __m256i alle =
+            _mm256_or_si256(kandidaten(p, a.size(), a0, a1), kandidaten(p + 32, a.size(), a0, a1));
+        if constexpr (beide) {
+            alle = _mm256_or_si256(alle, _mm256_or_si256(kandidaten(p, b.size(), b0, b1),
+                                                         kandidaten(p + 32, b.size(), b0, b1)));
+        }
+        if (_mm256_testz_si256(alle, alle) == 0) {
+            return p;
+        }
+    }
+    return grenze;
+}
+
+// The first candidate in `maske` (relative to p) that is the whole marker.
+const char* bestaetigt(const char* p, std::uint64_t maske, std::string_view marke) {
+    for (; maske != 0; maske &= maske - 1) {
+        const char* kandidat = p + __builtin_ctzll(maske);
+        if (std::memcmp(kandidat, marke.data(), marke.size()) == 0) {
+            return kandidat;
+        }
+    }
+    return nullptr;
+}
+
+// `marke` (not empty) block by block; it runs at about the speed of memchr,
+// where memmem takes several times as long.
+const char* breit(const char* anfang, const char* ende, std::string_view marke) {
+    const char* grenze = blockgrenze(anfang, ende, marke.size());
+    for (const char* p = anfang;; p += 64) {
+        p = naechsterBlock<false>(p, grenze, marke, marke);
+        if (p == grenze) {
+            return byteweise(p, ende, marke);
+        }
+        if (const char* treffer = bestaetigt(p, blockmaske(p, marke), marke)) {
+            return treffer;
+        }
+    }
+}
+
+// Both markers (neither empty) in one pass until one is found, the other
+// from there on.
+std::pair<const char*, const char*> breitBeide(const char* anfang, const char* ende,
+                                               std::string_view a, std::string_view b) {
+    const char* grenze = blockgrenze(anfang, ende, std::max(a.size(), b.size()));
+    for (const char* p = anfang;; p += 64) {
+        p = naechsterBlock<true>(p, grenze, a, b);
+        if (p == grenze) {
+            return {byteweise(p, ende, a), byteweise(p, ende, b)};
+        }
+        const char* ta = bestaetigt(p, blockmaske(p, a), a);
+        const char* tb = bestaetigt(p, blockmaske(p, b), b);
+        if (ta != nullptr || tb != nullptr) {
+            return {ta != nullptr ? ta : breit(p + 64, ende, a),
+                    tb != nullptr ? tb : breit(p + 64, ende, b)};
+        }
+    }
+}
+#endif
+
+const char* suchen(const char* anfang, const char* ende, std::string_view marke) {
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2") != 0;
+    if (avx2) {
+        return breit(anfang, ende, marke);
+    }
+#endif
+    return byteweise(anfang, ende, marke);
+}
+
+} // namespace
+
+std::size_t finde(std::string_view text, std::string_view marke, std::size_t ab) {
+    if (ab > text.size()) {
+        return 0;
+    }
+    if (marke.empty()) {
+        return ab;
+    }
+    const char* treffer = suchen(text.data() + (ab - 1), text.data() + text.size(), marke);
+    if (treffer == nullptr) {
+        return 0;
+    }
+    return static_cast<std::size_t>(treffer - text.data()) + 1;
+}
+
+std::pair<std::size_t, std::size_t> findeBeide(std::string_view text, std::string_view a,
+                                               std::string_view b) {
+#if defined(__x86_64__)
+    static const bool avx2 = __builtin_cpu_supports("avx2") != 0;
+    if (avx2 && !a.empty() && !b.empty()) {
+        const auto [ta, tb] = breitBeide(text.data(), text.data() + text.size(), a, b);
+        const auto stelle = [&](const char* t) {
+            return t == nullptr ? 0 : static_cast<std::size_t>(t - text.data()) + 1;
+        };
+        return {stelle(ta), stelle(tb)};
+    }
+#endif
+    return {finde(text, a, 1), finde(text, b, 1)};
+}
