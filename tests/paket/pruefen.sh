@@ -15,25 +15,9 @@ fi
 paket=${pakete[0]}
 echo "package: $paket"
 
+source "$hier/../pruefhilfe.sh"
 arbeit=$(mktemp -d)
-STARTER_PID=""
-aufraeumen() {
-  [ -n "$STARTER_PID" ] && kill "$STARTER_PID" 2>/dev/null || true
-  rm -rf "$arbeit"
-}
 trap aufraeumen EXIT
-
-gescheitert=0
-pruefe() { # name, then the command that must succeed
-  local name=$1
-  shift
-  if "$@"; then
-    echo "ok: $name"
-  else
-    echo "FEHLER: $name"
-    gescheitert=$((gescheitert + 1))
-  fi
-}
 
 pruefe "lintian reports no errors" lintian --fail-on error --display-info "$paket"
 

@@ -7,32 +7,9 @@ set -euo pipefail
 programm=$1
 demo=$2
 source "$(dirname "$0")/../../scripts/xhilfe.sh"
-
-arbeit=$(mktemp -d)
-aufraeumen() {
-  [ -n "${TOOL_PID:-}" ] && kill "$TOOL_PID" 2>/dev/null || true
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$arbeit"
-}
-trap aufraeumen EXIT
-
-cp -r "$demo" "$arbeit/einstellungen"
-printf '%s/' "$arbeit/einstellungen" >"$arbeit/ini.txt"
+source "$(dirname "$0")/../pruefhilfe.sh"
+arbeitsordner_mit_demo "$demo"
 datei="$arbeit/einstellungen/ApplicationSettings.xml"
-
-bestanden=0
-gescheitert=0
-pruefe() { # name, then the command that must succeed
-  local name=$1
-  shift
-  if "$@"; then
-    echo "ok: $name"
-    bestanden=$((bestanden + 1))
-  else
-    echo "FEHLER: $name"
-    gescheitert=$((gescheitert + 1))
-  fi
-}
 
 # Retries a command for up to ten seconds until it succeeds.
 binnen() {

@@ -7,17 +7,8 @@ set -euo pipefail
 programm=$1
 demo=$2
 source "$(dirname "$0")/../../scripts/xhilfe.sh"
-
-arbeit=$(mktemp -d)
-aufraeumen() {
-  [ -n "${TOOL_PID:-}" ] && kill "$TOOL_PID" 2>/dev/null || true
-  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
-  rm -rf "$arbeit"
-}
-trap aufraeumen EXIT
-
-cp -r "$demo" "$arbeit/einstellungen"
-printf '%s/' "$arbeit/einstellungen" >"$arbeit/ini.txt"
+source "$(dirname "$0")/../pruefhilfe.sh"
+arbeitsordner_mit_demo "$demo"
 
 xvfb_starten 1024x600
 (cd "$arbeit" && exec env -u QT_QPA_PLATFORM "$programm") &
