@@ -29,35 +29,19 @@ template <std::size_t n> struct bytefolge {
 };
 
 template <std::size_t n> constexpr bytefolge<n> umwandeln(const utf8literal<n>& text) {
+    const std::string_view utf8(text.zeichen, n - 1);
     bytefolge<n> ergebnis;
-    const auto folgebyte = [&](std::size_t i) {
-        const auto b = static_cast<unsigned char>(text.zeichen[i]);
-        if (i + 1 >= n || (b & 0xC0) != 0x80) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::optional<utf8zeichen> z = utf8Lesen(utf8, i);
+        if (!z) {
             throw std::logic_error("not UTF-8");
         }
-        return static_cast<char32_t>(b & 0x3F);
-    };
-    for (std::size_t i = 0; i + 1 < n;) {
-        const auto b = static_cast<unsigned char>(text.zeichen[i]);
-        char32_t z = 0;
-        if (b < 0x80) {
-            z = b;
-            i += 1;
-        } else if ((b & 0xE0) == 0xC0) {
-            z = (static_cast<char32_t>(b & 0x1F) << 6) | folgebyte(i + 1);
-            i += 2;
-        } else if ((b & 0xF0) == 0xE0) {
-            z = (static_cast<char32_t>(b & 0x0F) << 12) | (folgebyte(i + 1) << 6) |
-                folgebyte(i + 2);
-            i += 3;
-        } else {
-            throw std::logic_error("not UTF-8, or beyond Windows-1252");
-        }
-        const int byte = byteVon(z);
+        const int byte = byteVon(z->zeichen);
         if (byte < 0) {
             throw std::logic_error("no Windows-1252 byte for this character");
         }
         ergebnis.bytes[ergebnis.laenge++] = static_cast<char>(byte);
+        i += z->laenge;
     }
     return ergebnis;
 }

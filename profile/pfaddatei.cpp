@@ -9,53 +9,23 @@ namespace {
 
 constexpr std::string_view bytereihenfolgemarke = "\xEF\xBB\xBF";
 
-// The UTF-16 text of strictly valid UTF-8 (shortest forms, no surrogates,
-// nothing above U+10FFFF), or nothing when any byte breaks that.
+// The UTF-16 text of strictly valid UTF-8, or nothing when any byte breaks it.
 std::optional<std::u16string> ausUtf8(std::string_view bytes) {
     std::u16string text;
     text.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto erstes = static_cast<unsigned char>(bytes[i]);
-        std::size_t laenge = 1;
-        char32_t zeichen = erstes;
-        char32_t kleinstes = 0;
-        if (erstes >= 0xF0 && erstes <= 0xF7) {
-            laenge = 4;
-            zeichen = erstes & 0x07;
-            kleinstes = 0x10000;
-        } else if (erstes >= 0xE0 && erstes <= 0xEF) {
-            laenge = 3;
-            zeichen = erstes & 0x0F;
-            kleinstes = 0x800;
-        } else if (erstes >= 0xC0 && erstes <= 0xDF) {
-            laenge = 2;
-            zeichen = erstes & 0x1F;
-            kleinstes = 0x80;
-        } else if (erstes >= 0x80) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::optional<utf8zeichen> z = utf8Lesen(bytes, i);
+        if (!z) {
             return std::nullopt;
         }
-        if (bytes.size() - i < laenge) {
-            return std::nullopt;
-        }
-        for (std::size_t k = 1; k < laenge; ++k) {
-            const auto folge = static_cast<unsigned char>(bytes[i + k]);
-            if ((folge & 0xC0) != 0x80) {
-                return std::nullopt;
-            }
-            zeichen = (zeichen << 6) | (folge & 0x3F);
-        }
-        if (zeichen < kleinstes || zeichen > 0x10FFFF || (zeichen >= 0xD800 && zeichen <= 0xDFFF)) {
-            return std::nullopt;
-        }
-        if (zeichen >= 0x10000) {
-            zeichen -= 0x10000;
-            text += static_cast<char16_t>(0xD800 + (zeichen >> 10));
-            text += static_cast<char16_t>(0xDC00 + (zeichen & 0x3FF));
+        if (z->zeichen >= 0x10000) {
+            const char32_t rest = z->zeichen - 0x10000;
+            text += static_cast<char16_t>(0xD800 + (rest >> 10));
+            text += static_cast<char16_t>(0xDC00 + (rest & 0x3FF));
         } else {
-            text += static_cast<char16_t>(zeichen);
+            text += static_cast<char16_t>(z->zeichen);
         }
-        i += laenge;
+        i += z->laenge;
     }
     return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,53 @@ std::string nachCp1252(std::u16string_view text);
 
 // UTF-8 of the bytes, for file names and for messages.
 std::string nachUtf8(std::string_view bytes);
+
+// One character of UTF-8 at byte `i`: its code point and how many bytes it
+// takes; nothing where the bytes are not strictly valid UTF-8 (a cut or
+// overlong sequence, a surrogate, beyond U+10FFFF). Usable at compile time.
+struct utf8zeichen {
+    char32_t zeichen;
+    std::size_t laenge;
+};
+
+constexpr std::optional<utf8zeichen> utf8Lesen(std::string_view bytes, std::size_t i) {
+    const auto erstes = static_cast<unsigned char>(bytes[i]);
+    if (erstes < 0x80) {
+        return utf8zeichen{erstes, 1};
+    }
+    std::size_t laenge = 0;
+    char32_t zeichen = 0;
+    char32_t kleinstes = 0;
+    if (erstes >= 0xF0 && erstes <= 0xF7) {
+        laenge = 4;
+        zeichen = erstes & 0x07;
+        kleinstes = 0x10000;
+    } else if (erstes >= 0xE0 && erstes <= 0xEF) {
+        laenge = 3;
+        zeichen = erstes & 0x0F;
+        kleinstes = 0x800;
+    } else if (erstes >= 0xC0 && erstes <= 0xDF) {
+        laenge = 2;
+        zeichen = erstes & 0x1F;
+        kleinstes = 0x80;
+    } else {
+        return std::nullopt;
+    }
+    if (bytes.size() - i < laenge) {
+        return std::nullopt;
+    }
+    for (std::size_t k = 1; k < laenge; ++k) {
+        const auto folge = static_cast<unsigned char>(bytes[i + k]);
+        if ((folge & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        zeichen = (zeichen << 6) | (folge & 0x3F);
+    }
+    if (zeichen < kleinstes || zeichen > 0x10FFFF || (zeichen >= 0xD800 && zeichen <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    return utf8zeichen{zeichen, laenge};
+}
 
 namespace windows1252 {
 

@@ -118,10 +118,19 @@ std::pair<const char*, const char*> breitBeide(const char* anfang, const char* e
 }
 #endif
 
-const char* suchen(const char* anfang, const char* ende, std::string_view marke) {
+// True where the block scan can run: x86-64 with AVX2.
+bool breitMoeglich() {
 #if defined(__x86_64__)
     static const bool avx2 = __builtin_cpu_supports("avx2") != 0;
-    if (avx2) {
+    return avx2;
+#else
+    return false;
+#endif
+}
+
+const char* suchen(const char* anfang, const char* ende, std::string_view marke) {
+#if defined(__x86_64__)
+    if (breitMoeglich()) {
         return breit(anfang, ende, marke);
     }
 #endif
@@ -147,8 +156,7 @@ std::size_t finde(std::string_view text, std::string_view marke, std::size_t ab)
 std::pair<std::size_t, std::size_t> findeBeide(std::string_view text, std::string_view a,
                                                std::string_view b) {
 #if defined(__x86_64__)
-    static const bool avx2 = __builtin_cpu_supports("avx2") != 0;
-    if (avx2 && !a.empty() && !b.empty()) {
+    if (breitMoeglich() && !a.empty() && !b.empty()) {
         const auto [ta, tb] = breitBeide(text.data(), text.data() + text.size(), a, b);
         const auto stelle = [&](const char* t) {
             return t == nullptr ? 0 : static_cast<std::size_t>(t - text.data()) + 1;

@@ -26,6 +26,11 @@ QString objektname(std::string_view name, int index) {
     return index < 0 ? basis : basis + "(" + QString::number(index) + ")";
 }
 
+// Command1(0..4) select the vehicle, Command1(5..8) the route type.
+ablage::auswahl auswahlDesKnopfs(int index) {
+    return index <= 4 ? ablage::auswahl::fahrzeug : ablage::auswahl::route;
+}
+
 template <typename typ> void einordnen(std::vector<typ*>& feld, int index, typ* element) {
     if (static_cast<int>(feld.size()) <= index) {
         feld.resize(static_cast<std::size_t>(index) + 1, nullptr);
@@ -147,7 +152,8 @@ void MainForm::auswahlknoepfeEinrichten() {
 
 void MainForm::auswahlZeigen() {
     for (std::size_t i = 0; i < Command1.size(); ++i) {
-        const QLabel* auswahl = Label3[i <= 4 ? 0 : 1];
+        const QLabel* auswahl =
+            Label3[static_cast<std::size_t>(auswahlDesKnopfs(static_cast<int>(i)))];
         Command1[i]->setChecked(Command1[i]->text() == auswahl->text());
     }
 }
@@ -177,10 +183,8 @@ void MainForm::Form_Load() {
 
 void MainForm::Command1_Click(int index) {
     ausfuehren([this, index] {
-        if (index >= 0 && index <= 4) {
-            setzeBeschriftung(auswahl::fahrzeug, alsBytes(Command1[index]->text()));
-        } else if (index >= 5 && index <= 8) {
-            setzeBeschriftung(auswahl::route, alsBytes(Command1[index]->text()));
+        if (index >= 0 && index <= 8) {
+            setzeBeschriftung(auswahlDesKnopfs(index), alsBytes(Command1[index]->text()));
         }
         formular_.lesen();
     });
