@@ -51,5 +51,9 @@ std::string ausPfaddatei(std::string_view dateiinhalt) {
 }
 
 std::string fuerPfaddatei(std::string_view pfadtext) {
+#ifdef _WIN32
+    return std::string(pfadtext);
+#else
     return nachUtf8(pfadtext);
+#endif
 }

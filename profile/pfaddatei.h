@@ -13,11 +13,13 @@ inline constexpr std::string_view pfaddateiname = "ini.txt";
 // first line: input past end of file.
 std::string ersteZeile(std::string_view dateiinhalt);
 
-// "ini.txt" is UTF-8, the platform's encoding; the logic holds Windows-1252
-// bytes. A file whose bytes are not valid UTF-8 was written by an earlier
-// version in Windows-1252 and is taken as it is. A leading byte-order mark
-// is dropped; characters that Windows-1252 lacks become "?".
+// "ini.txt" is written in the platform's encoding: UTF-8, and on Windows its
+// code page Windows-1252, which the logic holds anyway. It is read as UTF-8
+// where its bytes are valid UTF-8, and as Windows-1252 where not, as earlier
+// versions and Windows write it. A leading byte-order mark is dropped;
+// characters that Windows-1252 lacks become "?".
 std::string ausPfaddatei(std::string_view dateiinhalt);
 
-// The file's content for a path text in Windows-1252: UTF-8, no line end.
+// The file's content for a path text in Windows-1252: in the platform's
+// encoding, no line end.
 std::string fuerPfaddatei(std::string_view pfadtext);

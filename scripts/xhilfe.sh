@@ -6,7 +6,7 @@
 xvfb_starten() {
   local nummer
   nummer=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x800}x24" -nolisten tcp 3>"$nummer" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x800}x24" -nolisten tcp -noreset 3>"$nummer" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     [ -s "$nummer" ] && break

@@ -13,9 +13,11 @@ void anwendungEinrichten() {
     Q_INIT_RESOURCE(tamvoril);
 
     // The program is German only, whatever the system's language: Qt's own
-    // texts (standard buttons, context menus) follow it.
+    // texts (standard buttons, context menus) follow it. The Windows build
+    // carries them; elsewhere they come with the system's Qt.
     auto* uebersetzer = new QTranslator(qApp);
-    if (uebersetzer->load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (uebersetzer->load("qtbase_de", ":/uebersetzungen") ||
+        uebersetzer->load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(uebersetzer);
     }
 

@@ -1,12 +1,14 @@
 #include "anwendung.h"
 #include "fensterrahmen.h"
 #include "mainform.h"
+#include "startordner.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     anwendungEinrichten();
+    startordnerWaehlen(QApplication::arguments());
 
     fensterrahmen fenster;
     fenster.formular().Form_Load();
