@@ -30,6 +30,12 @@ TEST(pfaddatei, utf8OderWindows1252) {
         {"surrogate", "/\xED\xA0\x80/", "/\xED\xA0\x80/"},
         {"above U+10FFFF", "/\xF4\x90\x80\x80/", "/\xF4\x90\x80\x80/"},
         {"cut-off sequence", "/\xE2\x82", "/\xE2\x82"},
+        {"Windows-1252, a lead byte before letters", "/m\xE4rz/", "/m\xE4rz/"},
+        {"Windows-1252, a two-byte lead before letters",
+         "/Stra\xDF"
+         "e/",
+         "/Stra\xDF"
+         "e/"},
     };
     for (const auto& fall : faelle) {
         EXPECT_EQ(ausPfaddatei(fall.inhalt), fall.pfad) << fall.fall;
