@@ -1,7 +1,9 @@
 #include "dateien.h"
 
+#include "anort.h"
 #include "attribute.h"
 #include "dateiname.h"
+#include "ersetzen.h"
 #include "laufzeitfehler.h"
 #include "systemfehler.h"
 #include "vergleich.h"
@@ -188,16 +190,7 @@ void direktSchreiben(const std::string& name, std::string_view inhalt) {
         allesSchreiben(fd.fd(), text, name);
         synchronisieren(fd.fd(), name);
     };
-    try {
-        setzen(inhalt);
-    } catch (const laufzeitfehler&) {
-        try {
-            setzen(alt);
-        } catch (const laufzeitfehler&) {
-            // The first failure is what the user needs to know.
-        }
-        throw;
-    }
+    anOrtSetzen(setzen, inhalt, alt);
     fd.schliessen(name);
 }
 
@@ -226,7 +219,7 @@ bool verknuepfen(int fd, const std::string& name) {
     return ::linkat(AT_FDCWD, verweis.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
-enum class notfalls { nichts, direkt };
+} // namespace
 
 void ersetzen(std::string_view name, std::string_view inhalt,
               const std::span<const std::string_view>* bisher, notfalls ausweg) {
@@ -246,10 +239,7 @@ void ersetzen(std::string_view name, std::string_view inhalt,
         if (::lstat(utf8.c_str(), &verweis) == 0 && S_ISLNK(verweis.st_mode)) {
             // A link to a file that does not exist yet: the kernel creates
             // that file, empty, and it is replaced like any other.
-            alt.neu(::open(utf8.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
-            if (alt.fd() < 0 && errno == EEXIST) {
-                alt.neu(::open(utf8.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666));
-            }
+            alt.neu(::open(utf8.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666));
             if (alt.fd() < 0) {
                 throw systemfehler(errno, utf8);
             }
@@ -353,8 +343,6 @@ void ersetzen(std::string_view name, std::string_view inhalt,
     ordnerSynchronisieren(ort);
 }
 
-} // namespace
-
 bool dateiExistiert(std::string_view name) {
     struct stat st {};
     return ::stat(nachUtf8(name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
@@ -386,17 +374,4 @@ std::string dateiLesen(std::string_view name) {
         inhalt.append(mehr, n);
     }
     return inhalt;
-}
-
-void dateiErsetzen(std::string_view name, std::string_view inhalt) {
-    ersetzen(name, inhalt, nullptr, notfalls::nichts);
-}
-
-void dateiErsetzen(std::string_view name, std::string_view inhalt,
-                   std::span<const std::string_view> bisher) {
-    ersetzen(name, inhalt, &bisher, notfalls::nichts);
-}
-
-void dateiSchreiben(std::string_view name, std::string_view inhalt) {
-    ersetzen(name, inhalt, nullptr, notfalls::direkt);
 }

@@ -1,6 +1,8 @@
 #include "dateien.h"
 
+#include "anort.h"
 #include "dateiname.h"
+#include "ersetzen.h"
 #include "laufzeitfehler.h"
 #include "systemfehler.h"
 #include "vergleich.h"
@@ -162,16 +164,7 @@ void direktSchreiben(const std::wstring& datei, const std::string& name, std::st
         allesSchreiben(h.h(), text, name);
         synchronisieren(h.h(), name);
     };
-    try {
-        setzen(inhalt);
-    } catch (const laufzeitfehler&) {
-        try {
-            setzen(alt);
-        } catch (const laufzeitfehler&) {
-            // The first failure is what the user needs to know.
-        }
-        throw;
-    }
+    anOrtSetzen(setzen, inhalt, alt);
     h.schliessen(name);
 }
 
@@ -195,7 +188,7 @@ void ueberAlteLegen(const std::wstring& datei, const std::wstring& neu, const st
     throw windowsfehler(fehler, name);
 }
 
-enum class notfalls { nichts, direkt };
+} // namespace
 
 void ersetzen(std::string_view zielname, std::string_view inhalt,
               const std::span<const std::string_view>* bisher, notfalls ausweg) {
@@ -254,8 +247,6 @@ void ersetzen(std::string_view zielname, std::string_view inhalt,
     temporaer.behalten();
 }
 
-} // namespace
-
 bool dateiExistiert(std::string_view name) {
     const DWORD attribute = ::GetFileAttributesW(breit(name).c_str());
     return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) == 0;
@@ -278,17 +269,4 @@ std::string dateiLesen(std::string_view zielname) {
         scheitern(name);
     }
     return ganzLesen(h.h(), name);
-}
-
-void dateiErsetzen(std::string_view name, std::string_view inhalt) {
-    ersetzen(name, inhalt, nullptr, notfalls::nichts);
-}
-
-void dateiErsetzen(std::string_view name, std::string_view inhalt,
-                   std::span<const std::string_view> bisher) {
-    ersetzen(name, inhalt, &bisher, notfalls::nichts);
-}
-
-void dateiSchreiben(std::string_view name, std::string_view inhalt) {
-    ersetzen(name, inhalt, nullptr, notfalls::direkt);
 }
