@@ -18,7 +18,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # libgcc or libstdc++ DLL otherwise.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-find_program(TAMVORIL_WINE NAMES wine64 wine PATHS /usr/lib/wine /usr/bin NO_CMAKE_FIND_ROOT_PATH)
+# Tests and test discovery run under Debian's 64-bit Wine, in a Wine prefix
+# of the build folder's own.
+find_program(TAMVORIL_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(TAMVORIL_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${TAMVORIL_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine.sh ${CMAKE_BINARY_DIR}/wine
+                                    ${TAMVORIL_WINE})
 endif()

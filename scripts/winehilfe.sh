@@ -1,32 +1,32 @@
-# Wine for the Windows build's tests; sourced. Every Wine call here runs in
-# a private prefix, never in the user's ~/.wine.
+# Wine in a private prefix, never the user's ~/.wine; sourced (POSIX sh).
 
-# Exports what every Wine call needs and makes the prefix PREFIX once; tests
-# that start together wait for the one that makes it.
+# Exports what every Wine call needs and makes the prefix PREFIX on first
+# use; programs that start together wait for the one that makes it. The
+# prefix draws with the X11 driver where a display is given and with Wine's
+# null driver where none is (the logic's and the window's tests need none),
+# keeps Wine's menu builder away from the user's desktop, and has the Tahoma
+# fonts that Qt's dialog font "MS Shell Dlg" maps to: Wine does not read
+# Debian's copy of them, and text falls back to a serif face without them.
 wine_einrichten() {
-  export WINEPREFIX=$1
-  export WINEDEBUG=-all
-  # Without a UTF-8 locale Wine finds no file with a non-ASCII name.
+  export WINEPREFIX="$1"
+  export WINEDEBUG="${WINEDEBUG:--all}"
+  export WINEDLLOVERRIDES="winemenubuilder.exe=d"
+  # Without a UTF-8 locale Wine does not find files with non-ASCII names.
   export LANG=C.UTF-8
-  # Keeps Wine from writing menu entries into the user's home.
-  export WINEDLLOVERRIDES=winemenubuilder.exe=d
-  [ -f "$WINEPREFIX/.eingerichtet" ] && return 0
-  mkdir -p "$(dirname "$WINEPREFIX")"
+  [ -f "$1/.bereit" ] && return 0
+  mkdir -p "$1"
   (
     flock 9
-    [ -f "$WINEPREFIX/.eingerichtet" ] && exit 0
-    rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wine wineboot --init >/dev/null 2>&1
-    # Qt's dialog font "MS Shell Dlg" is Tahoma under Wine, which does not
-    # read Debian's copy of it; other fonts fall back to a serif face.
-    cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-    # The X11 driver where a display is given, the null driver where none
-    # is: the unit and window tests run without X.
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.eingerichtet"
-  ) 9>"$WINEPREFIX.sperre"
+    if [ ! -f "$1/.bereit" ]; then
+      wine wineboot --init >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d x11,null /f >/dev/null 2>&1
+      if [ -d /usr/share/wine/fonts ]; then
+        cp /usr/share/wine/fonts/tahoma*.ttf "$1/drive_c/windows/Fonts/" 2>/dev/null || true
+      fi
+      wineserver -w 2>/dev/null || true
+      touch "$1/.bereit"
+    fi
+  ) 9>"$1.sperre"
 }
 
 # The Unix path of the folder in a Windows environment variable, e.g. APPDATA.

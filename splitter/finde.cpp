@@ -12,12 +12,25 @@
 namespace {
 
 // The first occurrence of `marke` (not empty) in [anfang, ende), or nullptr.
+// The C library's memmem where it has one, else the standard search.
 const char* byteweise(const char* anfang, const char* ende, std::string_view marke) {
+#if defined(__GLIBC__)
     return static_cast<const char*>(
         memmem(anfang, static_cast<std::size_t>(ende - anfang), marke.data(), marke.size()));
+#else
+    const std::string_view text(anfang, static_cast<std::size_t>(ende - anfang));
+    const std::size_t stelle = text.find(marke);
+    return stelle == std::string_view::npos ? nullptr : anfang + stelle;
+#endif
 }
 
-#if defined(__x86_64__)
+// The block scan needs x86-64 and a compiler that builds AVX2 code for one
+// function and asks the processor at run time.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define TAMVORIL_BLOCKSUCHE 1
+#endif
+
+#if defined(TAMVORIL_BLOCKSUCHE)
 // A set byte for each of the 32 start positions from p on where the first
 // and the last byte of an n-byte marker stand: the candidates, the only
 // positions compared whole.
@@ -120,7 +133,7 @@ std::pair<const char*, const char*> breitBeide(const char* anfang, const char* e
 
 // True where the block scan can run: x86-64 with AVX2.
 bool breitMoeglich() {
-#if defined(__x86_64__)
+#if defined(TAMVORIL_BLOCKSUCHE)
     static const bool avx2 = __builtin_cpu_supports("avx2") != 0;
     return avx2;
 #else
@@ -129,7 +142,7 @@ bool breitMoeglich() {
 }
 
 const char* suchen(const char* anfang, const char* ende, std::string_view marke) {
-#if defined(__x86_64__)
+#if defined(TAMVORIL_BLOCKSUCHE)
     if (breitMoeglich()) {
         return breit(anfang, ende, marke);
     }
@@ -155,7 +168,7 @@ std::size_t finde(std::string_view text, std::string_view marke, std::size_t ab)
 
 std::pair<std::size_t, std::size_t> findeBeide(std::string_view text, std::string_view a,
                                                std::string_view b) {
-#if defined(__x86_64__)
+#if defined(TAMVORIL_BLOCKSUCHE)
     if (breitMoeglich() && !a.empty() && !b.empty()) {
         const auto [ta, tb] = breitBeide(text.data(), text.data() + text.size(), a, b);
         const auto stelle = [&](const char* t) {

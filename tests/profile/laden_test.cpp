@@ -245,17 +245,11 @@ TEST_F(laden, eineGruppeDieDemProfilFehltKommtAusDemNaechsten) {
 }
 
 TEST_F(laden, pfadMitUmlautAusWindows1252) {
-    std::filesystem::create_directory("Gr\xC3\xB6\xC3\x9F"
-                                      "e");
-    schreiben(ordner_ /
-                  "Gr\xC3\xB6\xC3\x9F"
-                  "e" /
-                  "ApplicationSettings.xml",
-              demotext());
-    schreiben("ini.txt", (ordner_ / "Gr\xF6\xDF"
-                                    "e")
-                                 .string() +
-                             "/");
+    const std::filesystem::path ordner = ordner_ / std::filesystem::path(u8"Größe");
+    std::filesystem::create_directory(ordner);
+    schreiben(ordner / "ApplicationSettings.xml", demotext());
+    schreiben("ini.txt", ordner_.string() + "/Gr\xF6\xDF"
+                                            "e/");
     speicherablage f;
     profilformular formular(f);
     formular.lesen();

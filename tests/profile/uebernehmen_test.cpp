@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -31,10 +29,11 @@ class uebernehmen : public arbeitsordner {
         return text.replace(stelle, alt.size(), neu);
     }
 
-    static ino_t dateinummer(const fs::path& datei) {
-        struct stat st {};
-        EXPECT_EQ(::stat(datei.c_str(), &st), 0);
-        return st.st_ino;
+    // A second name for the file as it is now; a replace leaves the file's
+    // name alone with the new file, a rewrite in place would not.
+    void zweitnameAnlegen() {
+        fs::remove(ordner_ / "zweitname");
+        fs::create_hard_link(datei_, ordner_ / "zweitname");
     }
 
     fs::path datei_;
@@ -57,9 +56,9 @@ TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtDieDateiByteGleich) {
             fenster_.fragen.clear();
             for (auto schreiber :
                  {&profilformular::fahrzeugUebernehmen, &profilformular::routeUebernehmen}) {
-                const ino_t alteDatei = dateinummer(datei_);
+                zweitnameAnlegen();
                 (formular_.*schreiber)();
-                EXPECT_NE(dateinummer(datei_), alteDatei) << "the file was replaced";
+                EXPECT_EQ(fs::hard_link_count(datei_), 1u) << "the file was replaced";
                 EXPECT_EQ(lesen(datei_), text) << fahrzeug << " / " << route;
             }
             EXPECT_EQ(fenster_.fragen.size(), 2u) << fahrzeug << " / " << route;
@@ -309,6 +308,9 @@ TEST_F(uebernehmen, schreibgeschuetzteDateiBleibtUnberuehrt) {
 }
 
 TEST_F(uebernehmen, rechteBleibenErhalten) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no permission bits beside the read-only attribute";
+#endif
     laden(demotext());
     const fs::perms rechte = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(datei_, rechte);

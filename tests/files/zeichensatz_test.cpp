@@ -46,4 +46,14 @@ TEST(zeichensatz, fehlendeZeichenWerdenFragezeichen) {
     EXPECT_EQ(nachCp1252(std::u16string(1, u'\xD800')), "?"); // a lone half, too
 }
 
+// A view that ends inside a sequence is no character, though its bytes
+// beyond the view would complete it.
+TEST(zeichensatz, abgeschnittenerUtf8Ausschnitt) {
+    const std::string_view ganz = "a\xC3\xA4\xE2\x82\xAC";
+    EXPECT_TRUE(utf8Lesen(ganz, 1).has_value());
+    EXPECT_FALSE(utf8Lesen(ganz.substr(0, 2), 1).has_value());
+    EXPECT_FALSE(utf8Lesen(ganz.substr(0, 5), 3).has_value());
+    EXPECT_EQ(utf8Lesen(ganz, 3)->zeichen, U'\u20AC');
+}
+
 } // namespace

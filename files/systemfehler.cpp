@@ -13,8 +13,10 @@ std::string systemursache(int fehler) {
         return "Dateisystem nur lesbar";
     case ENOSPC:
         return "kein Platz mehr auf dem Datenträger";
+#ifdef EDQUOT
     case EDQUOT:
         return "Speicherkontingent überschritten";
+#endif
     case EISDIR:
         return "ist ein Ordner";
     case ENOTDIR:
@@ -25,9 +27,16 @@ std::string systemursache(int fehler) {
         return "Name zu lang";
     case EFBIG:
         return "Datei zu groß";
+    case ELOOP:
+        return "zu viele symbolische Verweise oder ein geschützter Verweis";
+    case EBUSY:
+        return "Datei oder Gerät belegt";
+    case EXDEV:
+        return "Verschieben über Laufwerks- oder Dateisystemgrenzen nicht möglich";
+    case EINTR:
+        return "Vorgang unterbrochen";
     default:
-        return laufzeitfehler::standardtext(laufzeitfehler::pfadZugriffsfehler) +
-               ", Systemfehler " + std::to_string(fehler);
+        return "Systemfehler " + std::to_string(fehler);
     }
 }
 

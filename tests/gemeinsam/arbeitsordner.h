@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
-#include <unistd.h>
 
 // A fresh temporary folder that is the working directory for one test, with
 // helpers to write and read files as bytes. Restores the old working
@@ -15,16 +15,25 @@ class arbeitsordner : public ::testing::Test {
   protected:
     void SetUp() override {
         alt_ = std::filesystem::current_path();
-        std::string muster = (std::filesystem::temp_directory_path() / "tamvoril-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(muster.data()), nullptr);
-        ordner_ = muster;
+        std::mt19937_64 zufall{std::random_device{}()};
+        do {
+            ordner_ = std::filesystem::temp_directory_path() /
+                      ("tamvoril-" + std::to_string(zufall() % 1000000000));
+        } while (!std::filesystem::create_directory(ordner_));
         std::filesystem::current_path(ordner_);
     }
 
     void TearDown() override {
         std::filesystem::current_path(alt_);
+        // Windows removes no read-only file.
         std::filesystem::permissions(ordner_, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add);
+        for (const auto& eintrag : std::filesystem::recursive_directory_iterator(ordner_)) {
+            if (!eintrag.is_symlink()) {
+                std::filesystem::permissions(eintrag.path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add);
+            }
+        }
         std::filesystem::remove_all(ordner_);
     }
 

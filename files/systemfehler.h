@@ -6,9 +6,17 @@
 
 // A failed system call on a file as a runtime error with a German
 // description: 53 when the file or a folder on its path is missing, 70 when
-// access is refused, 75 for any other cause. `name` is UTF-8.
+// access is refused, 75 for any other cause. `fehler` is an errno value;
+// `name` is UTF-8.
 laufzeitfehler systemfehler(int fehler, const std::string& name);
 
 // The cause of a system error number in German; for numbers without a German
-// text the generic access error with the number.
+// text the number itself.
 std::string systemursache(int fehler);
+
+#ifdef _WIN32
+// The same for a Win32 error code (GetLastError). A file that another
+// program holds open without sharing it is refused with 70 and a text of
+// its own.
+laufzeitfehler windowsfehler(unsigned long fehler, const std::string& name);
+#endif

@@ -1,0 +1,272 @@
+#include "dateien.h"
+
+#include "anort.h"
+#include "dateiname.h"
+#include "ersetzen.h"
+#include "laufzeitfehler.h"
+#include "systemfehler.h"
+#include "vergleich.h"
+#include "zeichensatz.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <windows.h>
+
+namespace {
+
+// Closes the handle on every way out; `schliessen` reports a failed close.
+class griff {
+  public:
+    explicit griff(HANDLE h) : h_(h) {}
+    griff(const griff&) = delete;
+    griff& operator=(const griff&) = delete;
+    ~griff() {
+        if (gueltig()) {
+            ::CloseHandle(h_);
+        }
+    }
+    HANDLE h() const { return h_; }
+    bool gueltig() const { return h_ != INVALID_HANDLE_VALUE; }
+    void schliessen(const std::string& name) {
+        const HANDLE h = h_;
+        h_ = INVALID_HANDLE_VALUE;
+        if (!::CloseHandle(h)) {
+            throw windowsfehler(::GetLastError(), name);
+        }
+    }
+
+  private:
+    HANDLE h_;
+};
+
+// Deletes a file on every way out unless it has been kept.
+class wegraeumen {
+  public:
+    explicit wegraeumen(std::wstring name) : name_(std::move(name)) {}
+    wegraeumen(const wegraeumen&) = delete;
+    wegraeumen& operator=(const wegraeumen&) = delete;
+    ~wegraeumen() {
+        if (!name_.empty()) {
+            ::DeleteFileW(name_.c_str());
+        }
+    }
+    void behalten() { name_.clear(); }
+
+  private:
+    std::wstring name_;
+};
+
+// The name for the wide-character calls: Windows-1252 bytes to UTF-16.
+std::wstring breit(std::string_view name) {
+    const std::u16string text = nachUnicode(name);
+    return std::wstring(text.begin(), text.end());
+}
+
+[[noreturn]] void scheitern(const std::string& name) {
+    throw windowsfehler(::GetLastError(), name);
+}
+
+// Opened for reading, shared with every other reader and writer.
+HANDLE zumLesen(const std::wstring& name) {
+    return ::CreateFileW(name.c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// One call moves at most this much, well inside a DWORD.
+constexpr std::size_t happen = std::size_t{1} << 30;
+
+// Reads up to `laenge` bytes; fewer only at the end of the file.
+std::size_t lesenBis(HANDLE h, char* ziel, std::size_t laenge, const std::string& name) {
+    std::size_t gelesen = 0;
+    while (gelesen < laenge) {
+        DWORD n = 0;
+        const auto wunsch = static_cast<DWORD>(std::min(laenge - gelesen, happen));
+        if (!::ReadFile(h, ziel + gelesen, wunsch, &n, nullptr)) {
+            scheitern(name);
+        }
+        if (n == 0) {
+            break;
+        }
+        gelesen += n;
+    }
+    return gelesen;
+}
+
+void allesSchreiben(HANDLE h, std::string_view inhalt, const std::string& name) {
+    while (!inhalt.empty()) {
+        DWORD n = 0;
+        const auto wunsch = static_cast<DWORD>(std::min(inhalt.size(), happen));
+        if (!::WriteFile(h, inhalt.data(), wunsch, &n, nullptr)) {
+            scheitern(name);
+        }
+        inhalt.remove_prefix(n);
+    }
+}
+
+void synchronisieren(HANDLE h, const std::string& name) {
+    if (!::FlushFileBuffers(h)) {
+        scheitern(name);
+    }
+}
+
+std::string ganzLesen(HANDLE h, const std::string& name) {
+    std::string inhalt;
+    LARGE_INTEGER groesse{};
+    if (::GetFileSizeEx(h, &groesse)) {
+        inhalt.resize(static_cast<std::size_t>(groesse.QuadPart));
+    }
+    inhalt.resize(lesenBis(h, inhalt.data(), inhalt.size(), name));
+    // The file may have grown meanwhile; keep reading until its end.
+    char mehr[4096];
+    while (const std::size_t n = lesenBis(h, mehr, sizeof mehr, name)) {
+        inhalt.append(mehr, n);
+    }
+    return inhalt;
+}
+
+// True while the file holds exactly the pieces of `bisher`.
+bool haeltNoch(const std::wstring& datei, const std::string& name,
+               std::span<const std::string_view> bisher) {
+    griff h(zumLesen(datei));
+    if (!h.gueltig()) {
+        const DWORD fehler = ::GetLastError();
+        if (fehler == ERROR_FILE_NOT_FOUND) {
+            return false;
+        }
+        throw windowsfehler(fehler, name);
+    }
+    return haeltGenau([&](char* ziel, std::size_t n) { return lesenBis(h.h(), ziel, n, name); },
+                      bisher);
+}
+
+// Writes an existing file in place: emptied first, then written and
+// flushed. A write that fails part way puts the old text back; a crash
+// between the two steps leaves an empty file, which the loader reports.
+void direktSchreiben(const std::wstring& datei, const std::string& name, std::string_view inhalt) {
+    const std::string alt = [&] {
+        griff h(zumLesen(datei));
+        if (!h.gueltig()) {
+            scheitern(name);
+        }
+        return ganzLesen(h.h(), name);
+    }();
+    griff h(::CreateFileW(datei.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h.gueltig()) {
+        scheitern(name);
+    }
+    const auto setzen = [&](std::string_view text) {
+        LARGE_INTEGER anfang{};
+        if (!::SetFilePointerEx(h.h(), anfang, nullptr, FILE_BEGIN) || !::SetEndOfFile(h.h())) {
+            scheitern(name);
+        }
+        allesSchreiben(h.h(), text, name);
+        synchronisieren(h.h(), name);
+    };
+    anOrtSetzen(setzen, inhalt, alt);
+    h.schliessen(name);
+}
+
+// Moves the new file over the old one. ReplaceFileW keeps the old file's
+// attributes, access control list and streams. Its old file goes to a
+// backup name first, so that whatever step fails, the old file can be put
+// back where it was.
+void ueberAlteLegen(const std::wstring& datei, const std::wstring& neu, const std::string& name,
+                    const std::string& zielname) {
+    const std::wstring sicherung = breit(vorlaeufigerName(zielname, zufallskennung()));
+    if (::ReplaceFileW(datei.c_str(), neu.c_str(), sicherung.c_str(),
+                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        ::DeleteFileW(sicherung.c_str());
+        return;
+    }
+    const DWORD fehler = ::GetLastError();
+    if (fehler == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        // The old file stands under the backup name: it goes back.
+        ::MoveFileExW(sicherung.c_str(), datei.c_str(), MOVEFILE_WRITE_THROUGH);
+    }
+    throw windowsfehler(fehler, name);
+}
+
+} // namespace
+
+void ersetzen(std::string_view zielname, std::string_view inhalt,
+              const std::span<const std::string_view>* bisher, notfalls ausweg) {
+    const std::string name = nachUtf8(zielname);
+    const std::wstring datei = breit(zielname);
+    const DWORD attribute = ::GetFileAttributesW(datei.c_str());
+    const bool vorhanden = attribute != INVALID_FILE_ATTRIBUTES;
+    if (!vorhanden && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
+        scheitern(name);
+    }
+    if (vorhanden && (attribute & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        throw systemfehler(EISDIR, name);
+    }
+    // A read-only file is refused, as a file without write permission is
+    // elsewhere, also where the system would let it be replaced.
+    if (vorhanden && (attribute & FILE_ATTRIBUTE_READONLY) != 0) {
+        throw systemfehler(EACCES, name);
+    }
+
+    std::wstring vorlaeufig;
+    HANDLE neu = INVALID_HANDLE_VALUE;
+    for (int versuch = 0; neu == INVALID_HANDLE_VALUE && versuch < 100; ++versuch) {
+        vorlaeufig = breit(vorlaeufigerName(zielname, zufallskennung()));
+        neu = ::CreateFileW(vorlaeufig.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (neu == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) {
+            break;
+        }
+    }
+    griff h(neu);
+    if (!h.gueltig()) {
+        const DWORD fehler = ::GetLastError();
+        if (ausweg == notfalls::direkt && vorhanden && fehler == ERROR_ACCESS_DENIED) {
+            direktSchreiben(datei, name, inhalt);
+            return;
+        }
+        throw windowsfehler(fehler, name);
+    }
+    wegraeumen temporaer(vorlaeufig);
+    allesSchreiben(h.h(), inhalt, name);
+    // Data the disk did not take must not replace the old file.
+    synchronisieren(h.h(), name);
+    h.schliessen(name);
+    if (bisher != nullptr && !haeltNoch(datei, name, *bisher)) {
+        geaendert(name);
+    }
+    if (vorhanden) {
+        ueberAlteLegen(datei, vorlaeufig, name, std::string(zielname));
+    } else if (!::MoveFileExW(vorlaeufig.c_str(), datei.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        // A file that another program made meanwhile is not overwritten.
+        if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+            geaendert(name);
+        }
+        scheitern(name);
+    }
+    temporaer.behalten();
+}
+
+bool dateiExistiert(std::string_view name) {
+    const DWORD attribute = ::GetFileAttributesW(breit(name).c_str());
+    return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool ordnerExistiert(std::string_view name) {
+    const DWORD attribute = ::GetFileAttributesW(breit(name).c_str());
+    return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string dateiLesen(std::string_view zielname) {
+    const std::string name = nachUtf8(zielname);
+    const std::wstring datei = breit(zielname);
+    const DWORD attribute = ::GetFileAttributesW(datei.c_str());
+    if (attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        throw systemfehler(EISDIR, name);
+    }
+    griff h(zumLesen(datei));
+    if (!h.gueltig()) {
+        scheitern(name);
+    }
+    return ganzLesen(h.h(), name);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The folder part of a file name, with its separator, or the current folder
+// for a bare name. Both "/" and, on Windows, "\" separate.
+std::string ordnerVon(std::string_view dateiname);
+
+// A name for the temporary file beside `dateiname`: a dot, the file's own
+// name and `kennung`. The file's name is shortened so that the whole name
+// stays within the longest name a folder entry may have, and a replace of a
+// file whose name is near that limit still finds room for its temporary one.
+std::string vorlaeufigerName(std::string_view dateiname, std::string_view kennung);
+
+// A random tag for a temporary name, different on every call.
+std::string zufallskennung();
+
+// The message for a file that another program changed, replaced or removed
+// while the question was open.
+[[noreturn]] void geaendert(const std::string& name);
