@@ -61,7 +61,7 @@ using pfaddateiImOrdner = arbeitsordner;
 
 TEST_F(pfaddateiImOrdner,
        handgeschriebenesUtf8WirdGeladenUndInDerKodierungDerPlattformGespeichert) {
-    const fs::path ordner = ordner_ / "j\xC3\xBCrgen";
+    const fs::path ordner = ordner_ / u8"jürgen";
     fs::create_directory(ordner);
     schreiben(ordner / "ApplicationSettings.xml", demotext());
     schreiben("ini.txt", ordner.string() + "/\n");
