@@ -243,6 +243,11 @@ bool dateiExistiert(std::string_view name) {
     return ::stat(nachUtf8(name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
+bool ordnerExistiert(std::string_view name) {
+    struct stat st {};
+    return ::stat(nachUtf8(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 std::string dateiLesen(std::string_view name) {
     const std::string utf8 = nachUtf8(name);
     deskriptor fd(::open(utf8.c_str(), O_RDONLY | O_CLOEXEC));

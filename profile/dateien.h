@@ -14,6 +14,9 @@
 // True for an existing file that is not a folder.
 bool dateiExistiert(std::string_view name);
 
+// True for an existing folder.
+bool ordnerExistiert(std::string_view name);
+
 // The whole content. Never creates a file.
 std::string dateiLesen(std::string_view name);
 
