@@ -14,7 +14,11 @@ void profilformular::pfadUmschalten() {
         fenster_.setzePfadAktiv(false);
         fenster_.setzePfadknopftext("Pfad");
         fenster_.setzePfadfarbe(ablage::pfadfarbe::schaltflaeche);
-        dateiSchreiben(pfaddateiname, fuerPfaddatei(mitTrenner(fenster_.pfadtext())));
+        // An empty box names no folder; saved, it would leave an "ini.txt"
+        // that every later start refuses. The last saved path stays.
+        if (!fenster_.pfadtext().empty()) {
+            dateiSchreiben(pfaddateiname, fuerPfaddatei(mitTrenner(fenster_.pfadtext())));
+        }
     } else {
         pfadBearbeiten();
     }

@@ -72,6 +72,10 @@ TEST_F(pfadknopf, eineNeuePfaddateiWirdAngelegt) {
     fs::remove("ini.txt");
     formular_.lesen();
     EXPECT_TRUE(fenster_.aktiv);
+    // "Fertig" on the empty box saves nothing that a later start would refuse.
+    formular_.pfadUmschalten();
+    EXPECT_FALSE(fs::exists("ini.txt"));
+    EXPECT_TRUE(fenster_.aktiv);
     fenster_.pfad = (ordner_ / "daten").string();
     formular_.pfadUmschalten();
     EXPECT_EQ(fenster_.felder[20], "80");
