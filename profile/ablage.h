@@ -35,6 +35,8 @@ class ablage {
     virtual bool pfadAktiv() const = 0;
     virtual void setzePfadAktiv(bool aktiv) = 0;
     virtual void setzePfadfarbe(pfadfarbe farbe) = 0;
+    // Moves the keyboard focus into the path box.
+    virtual void pfadFokussieren() = 0;
 
     virtual std::string beschriftung(auswahl welche) const = 0; // Label3(0), Label3(1)
     virtual void setzeBeschriftung(auswahl welche, const std::string& text) = 0;

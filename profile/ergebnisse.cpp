@@ -2,6 +2,7 @@
 
 #include "feldkarte.h"
 #include "laufzeitfehler.h"
+#include "leeren.h"
 #include "zahlen.h"
 
 #include <algorithm>
@@ -38,6 +39,10 @@ void berechnen(ablage& fenster) {
 
 void feldVerlassen(ablage& fenster, std::int16_t index) {
     std::string text = fenster.feld(index);
+    // A field that nothing was loaded into holds no number to tidy or count.
+    if (text == platzhalter) {
+        return;
+    }
     if (text.find(',') != std::string::npos) {
         std::replace(text.begin(), text.end(), ',', '.');
         fenster.setzeFeld(index, text);

@@ -1,9 +1,28 @@
 #include "dateien.h"
 #include "ergebnisse.h"
+#include "laufzeitfehler.h"
 #include "leeren.h"
 #include "pfaddatei.h"
 #include "profilformular.h"
 #include "werteliste.h"
+
+namespace {
+
+// The content of "ini.txt", or nothing when there is no such file: no folder
+// has been given yet. A file that is there but cannot be read stays an error.
+std::optional<std::string> pfaddateiLesen() {
+    try {
+        return dateiLesen(pfaddateiname);
+    } catch (const laufzeitfehler& f) {
+        // A bare name in the working folder: "not found" means the file alone.
+        if (f.nummer() == laufzeitfehler::dateiNichtGefunden) {
+            return std::nullopt;
+        }
+        throw;
+    }
+}
+
+} // namespace
 
 std::optional<std::string_view> profilformular::gewaehlterName(profilart profil) const {
     const auto welche =
@@ -16,7 +35,14 @@ void profilformular::lesen() {
     fahrzeugname_ = vorgabename(profilart::fahrzeug);
     routenname_ = vorgabename(profilart::route);
 
-    pfad_ = ersteZeile(ausPfaddatei(dateiLesen(pfaddateiname)));
+    const std::optional<std::string> pfaddatei = pfaddateiLesen();
+    if (!pfaddatei) {
+        pfadBearbeiten();
+        fenster_.setzePfadtext("");
+        fenster_.pfadFokussieren();
+        return;
+    }
+    pfad_ = ersteZeile(ausPfaddatei(*pfaddatei));
     fenster_.setzePfadtext(pfad_);
 
     if (!dateiExistiert(dateiname())) {

@@ -21,6 +21,8 @@ class profilformular {
     // Clears the fields, reads the folder from "ini.txt" into the path box,
     // and, when the settings file exists there, spreads the nine field groups
     // of the selected profiles over the fields and recomputes the products.
+    // Without "ini.txt" no folder has been given yet: the path box is left
+    // empty in its editing state, with the focus, for the user to give one.
     void lesen();
 
     // Read the settings file afresh, splice the vehicle (or route) groups
@@ -30,7 +32,8 @@ class profilformular {
     void routeUebernehmen();
 
     // The path button: from the locked state the path box becomes editable;
-    // from the editing state its text is saved to "ini.txt" and the box is
+    // from the editing state its text is saved to "ini.txt", with the
+    // separator appended when it names a folder without one, and the box is
     // locked again. Both end with a reload.
     void pfadUmschalten();
 
@@ -44,6 +47,7 @@ class profilformular {
 
   private:
     void uebernehmen(profilart profil);
+    void pfadBearbeiten();
     // The profile name of the selection caption, nothing when no row matches.
     std::optional<std::string_view> gewaehlterName(profilart profil) const;
     std::string dateiname() const { return pfad_ + std::string(einstellungsdatei); }

@@ -1,16 +1,22 @@
 #include "mainform.h"
 
+#include "dateien.h"
 #include "ergebnisse.h"
 #include "farben.h"
 #include "laufzeitfehler.h"
 #include "layouttabelle.h"
 #include "meldungsknoepfe.h"
+#include "ordnerpfad.h"
 #include "schrift.h"
 #include "steuerelemente.h"
 #include "umwandlung.h"
 
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -49,7 +55,9 @@ MainForm::MainForm() {
     steuerelementeAnlegen();
     fokusfolgeSetzen();
     auswahlknoepfeEinrichten();
-    Text2->setEnabled(false);
+    ordnerwahlEinrichten();
+    Text2->setPlaceholderText(alsText(pfadhinweis));
+    setzePfadAktiv(false);
     setzePfadfarbe(pfadfarbe::bildlaufleiste);
     Text1[0]->setFocus();
 }
@@ -155,6 +163,23 @@ void MainForm::auswahlZeigen() {
         const QLabel* auswahl =
             Label3[static_cast<std::size_t>(auswahlDesKnopfs(static_cast<int>(i)))];
         Command1[i]->setChecked(Command1[i]->text() == auswahl->text());
+    }
+}
+
+void MainForm::ordnerwahlEinrichten() {
+    ordnerwahl_ =
+        Text2->addAction(style()->standardIcon(QStyle::SP_DirIcon), QLineEdit::TrailingPosition);
+    ordnerwahl_->setToolTip("Ordner wählen … (Strg+O)");
+    ordnerwahl_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ordnerwahl_->setShortcutContext(Qt::WidgetShortcut);
+    connect(ordnerwahl_, &QAction::triggered, this, [this] { ordnerWaehlen(); });
+}
+
+void MainForm::ordnerWaehlen() {
+    const QString start = ordnerExistiert(pfadtext()) ? Text2->text() : QDir::homePath();
+    const QString ordner = QFileDialog::getExistingDirectory(this, "Ordner wählen", start);
+    if (!ordner.isEmpty()) {
+        setzePfadtext(mitTrenner(alsBytes(QDir::toNativeSeparators(ordner))));
     }
 }
 
@@ -287,6 +312,12 @@ bool MainForm::pfadAktiv() const {
 
 void MainForm::setzePfadAktiv(bool aktiv) {
     Text2->setEnabled(aktiv);
+    // A hidden action is disabled too, and with it its shortcut.
+    ordnerwahl_->setVisible(aktiv);
+}
+
+void MainForm::pfadFokussieren() {
+    Text2->setFocus();
 }
 
 void MainForm::setzePfadfarbe(pfadfarbe farbe) {
@@ -316,6 +347,7 @@ void MainForm::setzeBeschriftung(auswahl welche, const std::string& text) {
 
 void MainForm::setzePfadknopftext(const std::string& text) {
     Command3->setText(alsText(text));
+    Command3->setAccessibleName(Command3->text());
 }
 
 void MainForm::zeigen() {

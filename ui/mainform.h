@@ -41,6 +41,7 @@ class MainForm : public QWidget, public ablage {
     bool pfadAktiv() const override;
     void setzePfadAktiv(bool aktiv) override;
     void setzePfadfarbe(pfadfarbe farbe) override;
+    void pfadFokussieren() override;
     std::string beschriftung(auswahl welche) const override;
     void setzeBeschriftung(auswahl welche, const std::string& text) override;
     void setzePfadknopftext(const std::string& text) override;
@@ -73,6 +74,12 @@ class MainForm : public QWidget, public ablage {
     // Checks each selection button whose caption its half's selection label
     // holds, and unchecks the others.
     void auswahlZeigen();
+    // The folder button inside the path box and its shortcut Ctrl+O, there
+    // while the box is editable.
+    void ordnerwahlEinrichten();
+    // Puts the folder chosen in the platform's folder dialog into the path
+    // box, with its separator; nothing is saved.
+    void ordnerWaehlen();
     // Runs one event's handler, unless another is running. An error is
     // reported at once, or, from a field's leave, once the event that moved
     // the focus has been delivered.
@@ -85,6 +92,7 @@ class MainForm : public QWidget, public ablage {
     std::vector<knopf*> Command1;
     std::vector<knopf*> Command2;
     knopf* Command3 = nullptr;
+    QAction* ordnerwahl_ = nullptr;
     std::vector<QLabel*> Label3;
     std::map<std::pair<std::string, int>, QWidget*> steuerelemente_;
 

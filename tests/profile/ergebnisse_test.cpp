@@ -89,12 +89,15 @@ TEST(feldVerlassen, kommaPunktUndNullKomma) {
     }
 }
 
-TEST(feldVerlassen, platzhalterBekommtNullKommaUndDieRechnungScheitert) {
-    speicherablage f;
-    f.felder.fill("- - - -");
-    EXPECT_EQ(verlassen(f, 0), 13);
-    EXPECT_EQ(f.felder[0], "- - - -.0");
-    EXPECT_EQ(f.ergebnisse[0], "-");
+// A field that nothing was loaded into is left as it is, and computes nothing.
+TEST(feldVerlassen, platzhalterBleibtStehen) {
+    for (const std::int16_t feld : {3, 20}) {
+        speicherablage f = geladen();
+        f.felder[feld] = "- - - -";
+        EXPECT_EQ(verlassen(f, feld), 0) << feld;
+        EXPECT_EQ(f.felder[feld], "- - - -") << feld;
+        EXPECT_EQ(f.ergebnisse[3], "-") << feld;
+    }
 }
 
 TEST(feldVerlassen, unbekannterIndex) {

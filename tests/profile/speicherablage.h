@@ -19,6 +19,7 @@ class speicherablage : public ablage {
     std::array<std::string, 2> beschriftungen{"PKW schnell", "Schnelle"};
     std::string pfadknopf = "Pfad";
     int gezeigt = 0;
+    bool fokusImPfad = false;
     bool antwort = true;
     std::vector<std::string> fragen;
     std::function<void()> waehrendDerFrage; // what happens while the box is open
@@ -30,6 +31,7 @@ class speicherablage : public ablage {
     bool pfadAktiv() const override { return aktiv; }
     void setzePfadAktiv(bool a) override { aktiv = a; }
     void setzePfadfarbe(pfadfarbe f) override { farbe = f; }
+    void pfadFokussieren() override { fokusImPfad = true; }
     std::string beschriftung(auswahl welche) const override {
         return beschriftungen[static_cast<int>(welche)];
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Drives the real program in a real X window, as a user would: types into a
-# field, applies with the mouse and the keyboard, selects another vehicle,
-# and checks the settings file's bytes and the texts the window shows.
+# Drives the real program in a real X window, as a user would: chooses the
+# folder on a first start, types into a field, applies with the mouse and the
+# keyboard, selects another vehicle, and checks the settings file's bytes and
+# the texts the window shows.
 # Usage: ende_zu_ende.sh PROGRAM DEMO_FOLDER
 set -euo pipefail
 programm=$1
@@ -25,12 +26,15 @@ nur_hauptfenster() {
   [ "$(xdotool search --onlyvisible --name '^Tamvoril$' 2>/dev/null | wc -l)" -eq 1 ]
 }
 
+rm "$arbeit/ini.txt" # a first start
 xvfb_starten
-(cd "$arbeit" && exec env -u QT_QPA_PLATFORM "$programm") &
+# The folder dialog starts at HOME and keeps its own settings there.
+(cd "$arbeit" && exec env -u QT_QPA_PLATFORM HOME="$arbeit" "$programm") &
 TOOL_PID=$!
 fenster_finden
 
 # Centres of the controls, in pixels of the client area.
+command3="43 633"
 text1_3="388 81"
 text1_20="124 129"
 text1_36="122 444"
@@ -39,7 +43,17 @@ command2_0="721 316"
 command2_1="720 571"
 command1_4="476 340"
 
-pruefe "loaded at start" warten_auf_text $text3_0 "96"
+sleep 1
+pruefe "a first start shows no message box" nur_hauptfenster
+xdotool windowfocus --sync "$FENSTER" key ctrl+o # the focus is in the path box
+pruefe "Ctrl+O opens the folder dialog" binnen xdotool search --onlyvisible --name '^Ordner wählen$' \
+  windowfocus --sync
+xdotool type "$arbeit/einstellungen"
+# The first Return may only take the offered completion.
+pruefe "Return chooses the folder" binnen sh -c \
+  "xdotool key Return; sleep 0.3; ! xdotool search --onlyvisible --name '^Ordner wählen$'"
+klicken $command3
+pruefe "Fertig loads from it" warten_auf_text $text3_0 "96"
 pruefe "the client area is 787 x 741 pixels" test "$(fenstermasse | cut -d ' ' -f 1,2)" = "787 741"
 pruefe "the window carries its icon" sh -c "xprop -id $FENSTER _NET_WM_ICON | grep -q CARDINAL"
 

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -74,6 +76,20 @@ class antwortgeber : public QObject {
     QMessageBox::StandardButton knopf_;
     QTimer uhr_;
 };
+
+// Answers the folder dialog that is about to open: notes its title and
+// starting folder, then chooses `ziel`, or cancels when that is empty.
+void ordnerdialogBeantworten(const QString& ziel, QStringList& gesehen) {
+    ++antwortgeber::wartende;
+    QTimer::singleShot(0, [ziel, &gesehen] {
+        --antwortgeber::wartende;
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        gesehen = QStringList{dialog->windowTitle(), dialog->directory().absolutePath()};
+        dialog->setDirectory(ziel);
+        ziel.isEmpty() ? dialog->reject() : static_cast<QDialog*>(dialog)->accept();
+    });
+}
 
 // Closes any modal box that no answerer waits for, so that a test meeting an
 // unexpected box fails at once instead of hanging until the test timeout.
@@ -159,6 +175,8 @@ class mainformTest : public QObject {
         // An icon of a missing resource file is not null, but has no pixmap.
         QVERIFY(!f.windowIcon().pixmap(32, 32).isNull());
         QVERIFY(!el(f, "Text2")->isEnabled());
+        QCOMPARE(el(f, "Text2")->palette().color(QPalette::Disabled, QPalette::Base),
+                 f.palette().color(QPalette::Midlight));
         QCOMPARE(f.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).size(), 57 + 16 + 1);
         QCOMPARE(f.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size(), 9 + 2 + 1);
     }
@@ -391,35 +409,46 @@ class mainformTest : public QObject {
         QCOMPARE(feld3->text(), QString("1.5"));
     }
 
-    void ohnePfaddateiOeffnetDasFensterTrotzdem() {
+    // A first start reports nothing: the path box waits for a folder, with
+    // the focus and the folder button, which is there only while editing.
+    void ersterStartUndOrdnerwahl() {
         fs::remove("ini.txt");
         MainForm f;
-        antwortgeber geber(QMessageBox::Ok);
         f.Form_Load();
-        QCOMPARE(geber.beantwortet, 1);
-        QVERIFY(geber.text.startsWith("Laufzeitfehler '53'"));
-        f.zeigen();
-        QVERIFY(f.isVisible());
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        auto* pfad = el<QLineEdit>(f, "Text2");
+        auto* knopf = el<QPushButton>(f, "Command3");
+        auto* ordnerknopf = pfad->findChild<QToolButton*>();
+        QCOMPARE(QApplication::focusWidget(), pfad);
+        QCOMPARE(pfad->placeholderText(), QString("Pfad zur ApplicationSettings.xml mit \" / \" "
+                                                  "am Ende. z.B. /home/anna/navi/"));
+        QCOMPARE(pfad->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(knopf->accessibleName(), QString("Fertig"));
         QCOMPARE(feld(f, 0), QString("- - - -"));
-        QCOMPARE(el<QLineEdit>(f, "Text2")->text().size(), 64);
+        QCOMPARE(ordnerknopf->toolTip(), QString::fromUtf8("Ordner wählen … (Strg+O)"));
 
-        const QColor anfang = el(f, "Text2")->palette().color(QPalette::Disabled, QPalette::Base);
-        antwortgeber nochmal(QMessageBox::Ok);
-        QTest::mouseClick(el(f, "Command3"), Qt::LeftButton);
-        QCOMPARE(nochmal.beantwortet, 1); // the reload still misses the file
-        QVERIFY(el(f, "Text2")->isEnabled());
-        QCOMPARE(el<QPushButton>(f, "Command3")->text(), QString("Fertig"));
-        QCOMPARE(el(f, "Text2")->palette().color(QPalette::Base), QColor(Qt::white));
+        const QString daten = QString::fromStdString(daten_.string());
+        QTest::keyClicks(pfad, daten);
+        QStringList gesehen;
+        ordnerdialogBeantworten("", gesehen);
+        QTest::keyClick(pfad, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(gesehen, QStringList({QString::fromUtf8("Ordner wählen"), daten}));
+        QCOMPARE(pfad->text(), daten);
 
-        el<QLineEdit>(f, "Text2")->setText(QString::fromStdString(daten_.string() + "/"));
-        QTest::mouseClick(el(f, "Command3"), Qt::LeftButton);
-        QCOMPARE(dateiinhalt("ini.txt"), daten_.string() + "/");
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        QCOMPARE(pfad->text(), daten + "/");
         QCOMPARE(feld(f, 20), QString("80"));
-        QVERIFY(!el(f, "Text2")->isEnabled());
-        QCOMPARE(el<QPushButton>(f, "Command3")->text(), QString("Pfad"));
-        const QColor danach = el(f, "Text2")->palette().color(QPalette::Disabled, QPalette::Base);
-        QCOMPARE(danach, f.palette().color(QPalette::Button));
-        QCOMPARE(anfang, f.palette().color(QPalette::Midlight));
+        QCOMPARE(knopf->accessibleName(), QString("Pfad"));
+        QVERIFY(!pfad->isEnabled() && !ordnerknopf->isVisible());
+        QCOMPARE(pfad->palette().color(QPalette::Disabled, QPalette::Base),
+                 f.palette().color(QPalette::Button));
+
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        ordnerdialogBeantworten(ordner_.path(), gesehen);
+        QTest::mouseClick(ordnerknopf, Qt::LeftButton);
+        QCOMPARE(pfad->text(), ordner_.path() + "/");
+        QCOMPARE(dateiinhalt("ini.txt"), daten_.string() + "/");
     }
 
     void kontextmenueAufDeutsch() {
