@@ -37,16 +37,18 @@ void fensterrahmen::einpassen() {
     const QSize inhalt = formular_->size();
     if (inhalt.width() <= frei.width() && inhalt.height() <= frei.height()) {
         setFixedSize(inhalt);
-        return;
+    } else {
+        const int leiste = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        bool senkrecht = inhalt.height() > frei.height();
+        const bool waagrecht = inhalt.width() + (senkrecht ? leiste : 0) > frei.width();
+        senkrecht = senkrecht || (waagrecht && inhalt.height() + leiste > frei.height());
+        const QSize voll = inhalt + QSize(senkrecht ? leiste : 0, waagrecht ? leiste : 0);
+        setMinimumSize(0, 0);
+        setMaximumSize(voll);
+        resize(voll.boundedTo(frei));
     }
-    const int leiste = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    bool senkrecht = inhalt.height() > frei.height();
-    const bool waagrecht = inhalt.width() + (senkrecht ? leiste : 0) > frei.width();
-    senkrecht = senkrecht || (waagrecht && inhalt.height() + leiste > frei.height());
-    const QSize voll = inhalt + QSize(senkrecht ? leiste : 0, waagrecht ? leiste : 0);
-    setMinimumSize(0, 0);
-    setMaximumSize(voll);
-    resize(voll.boundedTo(frei));
+    // Windows places a new window where it places every new one, cascading,
+    // whether it fits there or not: the window is moved inside the screen.
     if (isVisible()) {
         const QRect aussen = frameGeometry();
         move(std::clamp(aussen.x(), platz.left(),
