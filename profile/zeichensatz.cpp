@@ -4,7 +4,7 @@ namespace {
 
 using windows1252::zeichen;
 
-char byteVon(char16_t z) {
+char byteVon(char32_t z) {
     const int byte = windows1252::byteVon(z);
     return byte < 0 ? '?' : static_cast<char>(byte);
 }
@@ -61,4 +61,18 @@ std::string nachUtf8(std::string_view bytes) {
         utf8Anhaengen(utf8, zeichen(static_cast<unsigned char>(b)));
     }
     return utf8;
+}
+
+std::optional<std::string> ausUtf8(std::string_view utf8) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::optional<utf8zeichen> z = utf8Lesen(utf8, i);
+        if (!z) {
+            return std::nullopt;
+        }
+        bytes += byteVon(z->zeichen);
+        i += z->laenge;
+    }
+    return bytes;
 }
