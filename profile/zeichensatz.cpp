@@ -1,5 +1,7 @@
 #include "zeichensatz.h"
 
+#include <algorithm>
+
 namespace {
 
 using windows1252::zeichen;
@@ -55,6 +57,10 @@ std::string nachCp1252(std::u16string_view text) {
 }
 
 std::string nachUtf8(std::string_view bytes) {
+    // ASCII, the usual file name, is its own UTF-8.
+    if (std::ranges::all_of(bytes, [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
+        return std::string(bytes);
+    }
     std::string utf8;
     utf8.reserve(bytes.size());
     for (char b : bytes) {
