@@ -13,12 +13,27 @@ std::string_view profilformular::gewaehltesProfil(profilart profil, zweck wofuer
 }
 
 void profilformular::lesen() {
+    fenster_.feldwerteZurueckhalten();
+    bool geladen = false;
+    try {
+        geladen = gruppenLaden();
+    } catch (...) {
+        fenster_.feldwerteSchreiben();
+        throw;
+    }
+    fenster_.feldwerteSchreiben();
+    if (geladen) {
+        berechnen(fenster_);
+    }
+}
+
+bool profilformular::gruppenLaden() {
     leeren(fenster_);
     pfad_ = ersteZeile(ausPfaddatei(dateiLesen(pfaddateiname)));
     fenster_.setzePfadtext(pfad_);
 
     if (!dateiExistiert(dateiname())) {
-        return;
+        return false;
     }
     // The text lives for this load only: the writers read the file afresh,
     // and a large file must not stay in memory for the life of the window.
@@ -39,5 +54,5 @@ void profilformular::lesen() {
             gruppe.such2, gruppe.such3, gruppe.suchnach1, "", "");
         verteilen(fenster_, teile[1], gruppe.erstesFeld, gruppe.anzahl);
     }
-    berechnen(fenster_);
+    return true;
 }

@@ -38,6 +38,9 @@ class profilformular {
     const std::string& pfad() const { return pfad_; }
 
   private:
+    // Resets the fields and fills them from the settings file; false when
+    // there is none.
+    bool gruppenLaden();
     void uebernehmen(profilart profil);
     // The profile name of the vehicle or route caption.
     std::string_view gewaehltesProfil(profilart profil, zweck wofuer) const;

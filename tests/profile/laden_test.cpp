@@ -48,6 +48,7 @@ TEST_F(laden, demoMitDerStartauswahl) {
     EXPECT_EQ(f.ergebnisse[1], "73,15"); // 70 x 0.95 x 1.1
     EXPECT_EQ(f.ergebnisse[15], "1,8");  // 20 x 0.3 x 0.3
     EXPECT_EQ(f.gezeigt, 1);
+    EXPECT_EQ(f.feldschreibungen, 57) << "reset and filled, each field is written once";
 }
 
 TEST_F(laden, jedeAuswahlLaedtVollstaendig) {
@@ -205,6 +206,7 @@ TEST_F(laden, zuWenigeTrennerFuellenDieErstenFelderDerGruppe) {
     EXPECT_EQ(f.felder[21], "2");
     EXPECT_EQ(f.felder[22], "- - - -");
     EXPECT_EQ(f.felder[28], "- - - -");
+    EXPECT_EQ(f.feldschreibungen, 57);
 }
 
 TEST_F(laden, keineZahlInEinemProduktfeldStopptDieRechnungNachDemFuellen) {
