@@ -28,8 +28,15 @@ void profilformular::lesen() {
 }
 
 bool profilformular::gruppenLaden() {
-    leeren(fenster_);
-    pfad_ = ersteZeile(ausPfaddatei(dateiLesen(pfaddateiname)));
+    // The hint shows only where no path can be read: a path box written
+    // twice per load would be repainted twice.
+    try {
+        pfad_ = ersteZeile(ausPfaddatei(dateiLesen(pfaddateiname)));
+    } catch (...) {
+        leeren(fenster_);
+        throw;
+    }
+    felderLeeren(fenster_);
     fenster_.setzePfadtext(pfad_);
 
     if (!dateiExistiert(dateiname())) {

@@ -16,3 +16,6 @@ inline constexpr std::string_view pfadhinweis =
 // Puts the placeholder into Text1(0..56) and the hint into the path box.
 // The result boxes, the captions and the path box's state stay as they are.
 void leeren(ablage& fenster);
+
+// The same for the fields alone.
+void felderLeeren(ablage& fenster);
