@@ -33,6 +33,11 @@ TEST(zahlText, fuenfzehnStellenMitKomma) {
         {-1e-300, "-1E-300"},
         {0.000123456, "0,000123456"},
         {std::numeric_limits<double>::max(), "1,79769313486232E+308"},
+        {0.9999999999999999, "1"}, // every digit carries
+        // Shortest digits ending in a 5 behind the 15th: the value itself
+        // lies above or below that midpoint.
+        {2.227663327295775, "2,22766332729578"},
+        {6.717080964823625, "6,71708096482362"},
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(zahlText(f.wert), f.text) << f.wert;
