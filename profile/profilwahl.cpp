@@ -38,7 +38,7 @@ std::string_view gewaehlterName(profilart profil, std::string_view beschriftung,
     throw laufzeitfehler(laufzeitfehler::ungueltigesArgument,
                          "Die Auswahl „" + nachUtf8(beschriftung) + "“ nennt kein " +
                              (profil == profilart::fahrzeug ? "Fahrzeugprofil" : "Routenprofil") +
-                             ", nichts wurde geschrieben.");
+                             ", nichts wurde geschrieben");
 }
 
 std::size_t profilstelle(std::string_view text, std::string_view name) {

@@ -89,7 +89,7 @@ void profilformular::uebernehmen(profilart profil) {
     const std::size_t namensstelle = profilstelle(text.text(), name);
     if (namensstelle == 0) {
         throw ungueltig("kein Profil „" + nachUtf8(bestaetigung::namensmarke) + nachUtf8(name) +
-                        "“ in der Datei, nichts geschrieben");
+                        "“ in der Datei, nichts wurde geschrieben");
     }
     const textroutine zerleger;
     for (const feldgruppe& gruppe : feldgruppen) {
@@ -103,7 +103,7 @@ void profilformular::uebernehmen(profilart profil) {
             throw ungueltig("„" + nachUtf8(fehlendeMarke(teile, gruppe)) + "“ hinter „" +
                             nachUtf8(name) + "“ nicht gefunden, für die Felder ab „" +
                             nachUtf8(fenster_.feldname(gruppe.erstesFeld)) +
-                            "“; nichts wurde geschrieben");
+                            "“, nichts wurde geschrieben");
         }
         // The text before the value passage, the joined fields and the text
         // from the closing marker on, spliced in place: a new copy of the
