@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -290,6 +291,20 @@ class mainformTest : public QObject {
         QCOMPARE(el<QLabel>(f, "Label3", 0)->text(), QString("LKW"));
         QCOMPARE(feld(f, 40), QString("1.0")); // the edit is discarded
         QCOMPARE(feld(f, 56), QString("1.5"));
+    }
+
+    // A load writes each field and the path box once: a text that comes back
+    // unchanged is not touched, so the window repaints only what changed.
+    void unveraenderteTexteBleibenUnberuehrt() {
+        MainForm f;
+        f.Form_Load();
+        QSignalSpy route(el<QLineEdit>(f, "Text1", 40), &QLineEdit::textChanged);
+        QSignalSpy pfad(el<QLineEdit>(f, "Text2"), &QLineEdit::textChanged);
+        QSignalSpy fahrzeug(el<QLineEdit>(f, "Text1", 20), &QLineEdit::textChanged);
+        QTest::mouseClick(el(f, "Command1", 4), Qt::LeftButton);
+        QCOMPARE(route.count(), 0);
+        QCOMPARE(pfad.count(), 0);
+        QCOMPARE(fahrzeug.count(), 1);
     }
 
     void verlassenVorDemKlick_data() {
