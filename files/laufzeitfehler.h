@@ -4,8 +4,9 @@
 #include <string>
 
 // The one error type of the editing logic: a runtime error number with its
-// German description. Nothing in the logic catches it; the window reports it
-// at its event boundary.
+// German description. The window reports it at its event boundary. Inside
+// the logic only the write guard catches it, to take a field that does not
+// read as a number for what it is and name it in an error of its own.
 class laufzeitfehler : public std::runtime_error {
   public:
     enum fehlernummer : int {

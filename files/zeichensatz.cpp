@@ -1,10 +1,12 @@
 #include "zeichensatz.h"
 
+#include <algorithm>
+
 namespace {
 
 using windows1252::zeichen;
 
-char byteVon(char16_t z) {
+char byteVon(char32_t z) {
     const int byte = windows1252::byteVon(z);
     return byte < 0 ? '?' : static_cast<char>(byte);
 }
@@ -55,10 +57,28 @@ std::string nachCp1252(std::u16string_view text) {
 }
 
 std::string nachUtf8(std::string_view bytes) {
+    // ASCII, the usual file name, is its own UTF-8.
+    if (std::ranges::all_of(bytes, [](char b) { return static_cast<unsigned char>(b) < 0x80; })) {
+        return std::string(bytes);
+    }
     std::string utf8;
     utf8.reserve(bytes.size());
     for (char b : bytes) {
         utf8Anhaengen(utf8, zeichen(static_cast<unsigned char>(b)));
     }
     return utf8;
+}
+
+std::optional<std::string> ausUtf8(std::string_view utf8) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::optional<utf8zeichen> z = utf8Lesen(utf8, i);
+        if (!z) {
+            return std::nullopt;
+        }
+        bytes += byteVon(z->zeichen);
+        i += z->laenge;
+    }
+    return bytes;
 }

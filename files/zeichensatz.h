@@ -20,6 +20,10 @@ std::string nachCp1252(std::u16string_view text);
 // UTF-8 of the bytes, for file names and for messages.
 std::string nachUtf8(std::string_view bytes);
 
+// The bytes of strictly valid UTF-8, or nothing when any byte breaks it
+// (see utf8Lesen). Characters that Windows-1252 lacks become "?".
+std::optional<std::string> ausUtf8(std::string_view utf8);
+
 // One character of UTF-8 at byte `i`: its code point and how many bytes it
 // takes; nothing where the bytes are not strictly valid UTF-8 (a cut or
 // overlong sequence, a surrogate, beyond U+10FFFF). Usable at compile time.

@@ -39,9 +39,9 @@ std::string lesen(const std::string& datei) {
     return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
 }
 
-// Where the passage of group `g` behind the first `name` in `text` starts
-// and ends, or which marker is missing: 1 the name, 2 such2, 3 such3,
-// 4 suchnach1.
+// Where the passage of group `g` behind the first "<Name>" directly followed
+// by `name` in `text` starts and ends, or which marker is missing: 1 the
+// name, 2 such2, 3 such3, 4 suchnach1.
 struct passage {
     std::size_t anfang = 0;
     std::size_t ende = 0;
@@ -49,12 +49,12 @@ struct passage {
 };
 
 passage finden(const std::string& text, const std::string& name, const feldgruppe& g) {
-    // An empty name is found at the top of a text that is not empty.
-    std::size_t stelle = name.empty() ? (text.empty() ? std::string::npos : 0) : text.find(name);
+    const std::string profil = "<Name>" + name;
+    std::size_t stelle = text.find(profil);
     if (stelle == std::string::npos) {
         return {0, 0, 1};
     }
-    stelle += name.size();
+    stelle += profil.size();
     for (const auto& [marke, nummer] : {std::pair{g.such2, 2}, std::pair{g.such3, 3}}) {
         if (marke.empty()) {
             continue;
@@ -130,18 +130,21 @@ ladung erwarteteLadung(const std::string& text, const speicherablage& fenster) {
     return soll;
 }
 
-// What a writer must produce from `text`, or nothing when a group's markers
-// are missing.
+// What a writer must produce from `text`, or nothing when the caption names
+// no profile or a group's markers are missing.
 std::optional<std::string> erwartet(std::string text, const speicherablage& fenster,
                                     profilart profil) {
     const auto welche =
         profil == profilart::fahrzeug ? ablage::auswahl::fahrzeug : ablage::auswahl::route;
-    const std::string name(profilname(profil, fenster.beschriftung(welche)).value_or(""));
+    const auto name = profilname(profil, fenster.beschriftung(welche));
+    if (!name) {
+        return std::nullopt;
+    }
     for (const feldgruppe& g : feldgruppen) {
         if (g.profil != profil) {
             continue;
         }
-        const passage p = finden(text, name, g);
+        const passage p = finden(text, std::string(*name), g);
         if (p.fehlt != 0) {
             return std::nullopt;
         }

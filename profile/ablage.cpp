@@ -3,6 +3,7 @@
 #include "laufzeitfehler.h"
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -16,8 +17,22 @@ int geprueft(std::int16_t index, int anzahl, const char* name) {
 
 } // namespace
 
+void ablage::feldwerteSchreiben() {
+    haelt_ = false;
+    const auto texte = std::exchange(zurueckgehalten_, {});
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i]) {
+            schreibFeld(static_cast<int>(i), *texte[i]);
+        }
+    }
+}
+
 std::string ablage::feld(std::int16_t index) const {
-    return liesFeld(geprueft(index, anzahlFelder, "Text1"));
+    const int i = geprueft(index, anzahlFelder, "Text1");
+    if (const auto& text = zurueckgehalten_[static_cast<std::size_t>(i)]) {
+        return *text;
+    }
+    return liesFeld(i);
 }
 
 std::string ablage::feldname(std::int16_t index) const {
@@ -25,7 +40,12 @@ std::string ablage::feldname(std::int16_t index) const {
 }
 
 void ablage::setzeFeld(std::int16_t index, const std::string& text) {
-    schreibFeld(geprueft(index, anzahlFelder, "Text1"), text);
+    const int i = geprueft(index, anzahlFelder, "Text1");
+    if (haelt_) {
+        zurueckgehalten_[static_cast<std::size_t>(i)] = text;
+    } else {
+        schreibFeld(i, text);
+    }
 }
 
 void ablage::setzeErgebnis(std::int16_t index, const std::string& text) {

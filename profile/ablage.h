@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // What the editing logic needs of the main window, and nothing more. All
@@ -24,6 +26,13 @@ class ablage {
     enum class pfadfarbe { bildlaufleiste, schaltflaeche, weiss };
 
     virtual ~ablage() = default;
+
+    // A load resets every field and then fills it again. While held back,
+    // field writes are kept here and written to the window once per field
+    // by feldwerteSchreiben, so that the window repaints only the fields
+    // whose text changed.
+    void feldwerteZurueckhalten() { haelt_ = true; }
+    void feldwerteSchreiben();
 
     std::string feld(std::int16_t index) const;                      // Text1(index)
     std::string feldname(std::int16_t index) const;                  // as the user sees it labelled
@@ -52,4 +61,8 @@ class ablage {
     virtual std::string liesFeldname(int index) const = 0;
     virtual void schreibFeld(int index, const std::string& text) = 0;
     virtual void schreibErgebnis(int index, const std::string& text) = 0;
+
+  private:
+    bool haelt_ = false;
+    std::array<std::optional<std::string>, anzahlFelder> zurueckgehalten_;
 };

@@ -20,7 +20,6 @@ enum class feldart { geschwindigkeit, faktor };
 // passage lies between the last opening marker (such2, then such3 when not
 // empty) and suchnach1, searched from the profile's name on.
 struct feldgruppe {
-    std::string_view bezeichnung; // for error messages
     std::int16_t erstesFeld;
     std::int16_t anzahl;
     profilart profil;
@@ -33,26 +32,18 @@ struct feldgruppe {
 // In the order in which the loader spreads them and the writers join them.
 // The road class k is position k of every 8-field group.
 inline constexpr std::array<feldgruppe, 9> feldgruppen{{
-    {"Geschwindigkeiten City Fahrzeug", 20, 8, profilart::fahrzeug, feldart::geschwindigkeit,
-     "<City>", "", "</City>"},
-    {"Geschwindigkeiten Außerorts Fahrzeug"_cp1252, 28, 8, profilart::fahrzeug,
-     feldart::geschwindigkeit, "<Open>", "", "</Open>"},
-    {"Präferenz City Fahrzeug"_cp1252, 0, 8, profilart::fahrzeug, feldart::faktor,
-     "<PreferenceFactor>", "<City>", "</City>"},
-    {"Präferenz Außerorts Fahrzeug"_cp1252, 8, 8, profilart::fahrzeug, feldart::faktor,
-     "<PreferenceFactor>", "<Open>", "</Open>"},
-    {"Specials Fahrzeug", 16, 4, profilart::fahrzeug, feldart::faktor, "<Special>", "",
-     "</Special>"},
-    {"Präferenz City Route"_cp1252, 36, 8, profilart::route, feldart::faktor, "<PreferenceFactor>",
-     "<City>", "</City>"},
-    {"Präferenz Außerorts Route"_cp1252, 44, 8, profilart::route, feldart::faktor,
-     "<PreferenceFactor>", "<Open>", "</Open>"},
+    {20, 8, profilart::fahrzeug, feldart::geschwindigkeit, "<City>", "", "</City>"},
+    {28, 8, profilart::fahrzeug, feldart::geschwindigkeit, "<Open>", "", "</Open>"},
+    {0, 8, profilart::fahrzeug, feldart::faktor, "<PreferenceFactor>", "<City>", "</City>"},
+    {8, 8, profilart::fahrzeug, feldart::faktor, "<PreferenceFactor>", "<Open>", "</Open>"},
+    {16, 4, profilart::fahrzeug, feldart::faktor, "<Special>", "", "</Special>"},
+    {36, 8, profilart::route, feldart::faktor, "<PreferenceFactor>", "<City>", "</City>"},
+    {44, 8, profilart::route, feldart::faktor, "<PreferenceFactor>", "<Open>", "</Open>"},
     // Read and written with the same markers, so a write puts the values back
     // into the passage they were loaded from.
-    {"Specials Route", 52, 4, profilart::route, feldart::faktor, "<PreferenceFactor>", "<Special>",
-     "</Special>"},
+    {52, 4, profilart::route, feldart::faktor, "<PreferenceFactor>", "<Special>", "</Special>"},
     // A single value: its passage is taken and written whole, "|" included.
-    {"Value Route", 56, 1, profilart::route, feldart::faktor, "<Value>", "", "</Value>"},
+    {56, 1, profilart::route, feldart::faktor, "<Value>", "", "</Value>"},
 }};
 
 inline constexpr int strassenklassen = 8;

@@ -4,6 +4,7 @@
 #include "leeren.h"
 #include "pfaddatei.h"
 #include "profilformular.h"
+#include "textroutine.h"
 #include "werteliste.h"
 
 namespace {
@@ -24,49 +25,72 @@ std::optional<std::string> pfaddateiLesen() {
 
 } // namespace
 
-std::optional<std::string_view> profilformular::gewaehlterName(profilart profil) const {
+std::string_view profilformular::gewaehltesProfil(profilart profil, zweck wofuer) const {
     const auto welche =
         profil == profilart::fahrzeug ? ablage::auswahl::fahrzeug : ablage::auswahl::route;
-    return profilname(profil, fenster_.beschriftung(welche));
+    return gewaehlterName(profil, fenster_.beschriftung(welche), wofuer);
 }
 
 void profilformular::lesen() {
-    leeren(fenster_);
-    fahrzeugname_ = vorgabename(profilart::fahrzeug);
-    routenname_ = vorgabename(profilart::route);
+    fenster_.feldwerteZurueckhalten();
+    bool geladen = false;
+    try {
+        geladen = gruppenLaden();
+    } catch (...) {
+        fenster_.feldwerteSchreiben();
+        throw;
+    }
+    fenster_.feldwerteSchreiben();
+    if (geladen) {
+        berechnen(fenster_);
+    }
+}
 
-    const std::optional<std::string> pfaddatei = pfaddateiLesen();
+bool profilformular::gruppenLaden() {
+    // The hint shows only where no path can be read: a path box written
+    // twice per load would be repainted twice.
+    std::optional<std::string> pfaddatei;
+    try {
+        pfaddatei = pfaddateiLesen();
+        if (pfaddatei) {
+            pfad_ = ersteZeile(ausPfaddatei(*pfaddatei));
+        }
+    } catch (...) {
+        leeren(fenster_);
+        throw;
+    }
+    felderLeeren(fenster_);
     if (!pfaddatei) {
+        // A first start: the path box waits for a folder, its hint greyed
+        // behind the empty text.
         pfadBearbeiten();
         fenster_.setzePfadtext("");
         fenster_.pfadFokussieren();
-        return;
+        return false;
     }
-    pfad_ = ersteZeile(ausPfaddatei(*pfaddatei));
     fenster_.setzePfadtext(pfad_);
 
     if (!dateiExistiert(dateiname())) {
-        return;
+        return false;
     }
-    // The old text goes before the new one is read, so that a reload of a
-    // large file does not hold both.
-    teile_ = {};
-    inhalt_ = std::string();
-    inhalt_ = dateiLesen(dateiname());
-    fahrzeugname_ = gewaehlterName(profilart::fahrzeug).value_or(vorgabename(profilart::fahrzeug));
-    routenname_ = gewaehlterName(profilart::route).value_or(vorgabename(profilart::route));
+    // The text lives for this load only: the writers read the file afresh,
+    // and a large file must not stay in memory for the life of the window.
+    const std::string inhalt = dateiLesen(dateiname());
+    const std::string_view fahrzeugname = gewaehltesProfil(profilart::fahrzeug, zweck::laden);
+    const std::string_view routenname = gewaehltesProfil(profilart::route, zweck::laden);
 
-    // Every split searches the unchanged text for one of the same two names
-    // from its top, so both are searched once, in one pass: on a large file
-    // that pass is most of the work.
-    const auto [fahrzeugstelle, routenstelle] = findeBeide(inhalt_, fahrzeugname_, routenname_);
+    // Every split searches the unchanged text from the same two profiles on,
+    // so both are found once, in one pass: on a large file that pass is most
+    // of the work.
+    const auto [fahrzeugstelle, routenstelle] = profilstellen(inhalt, fahrzeugname, routenname);
     const textroutine zerleger;
+    fenster_.zeigen();
     for (const feldgruppe& gruppe : feldgruppen) {
         const bool fahrzeug = gruppe.profil == profilart::fahrzeug;
-        teile_ = zerleger.zerlegeAb(inhalt_, fahrzeug ? fahrzeugstelle : routenstelle,
-                                    fahrzeug ? fahrzeugname_ : routenname_, gruppe.such2,
-                                    gruppe.such3, gruppe.suchnach1, "", "");
-        verteilen(fenster_, teile_[1], gruppe.erstesFeld, gruppe.anzahl);
+        const teilstuecke teile = zerleger.zerlegeAb(
+            inhalt, fahrzeug ? fahrzeugstelle : routenstelle, fahrzeug ? fahrzeugname : routenname,
+            gruppe.such2, gruppe.such3, gruppe.suchnach1, "", "");
+        verteilen(fenster_, teile[1], gruppe.erstesFeld, gruppe.anzahl);
     }
-    berechnen(fenster_);
+    return true;
 }

@@ -2,9 +2,8 @@
 
 #include "ablage.h"
 #include "feldkarte.h"
-#include "textroutine.h"
+#include "profilwahl.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,25 +36,20 @@ class profilformular {
     // locked again. Both end with a reload.
     void pfadUmschalten();
 
-    // The settings folder as "ini.txt" gave it at the last load, the
-    // settings text and profile names of that load, and its latest split.
+    // The settings folder as "ini.txt" gave it at the last load. The
+    // settings text is not kept: the writers read the file afresh.
     const std::string& pfad() const { return pfad_; }
-    const std::string& inhalt() const { return inhalt_; }
-    const std::string& fahrzeugname() const { return fahrzeugname_; }
-    const std::string& routenname() const { return routenname_; }
-    const teilstuecke& teile() const { return teile_; }
 
   private:
+    // Resets the fields and fills them from the settings file; false when
+    // there is none.
+    bool gruppenLaden();
     void uebernehmen(profilart profil);
     void pfadBearbeiten();
-    // The profile name of the selection caption, nothing when no row matches.
-    std::optional<std::string_view> gewaehlterName(profilart profil) const;
+    // The profile name of the vehicle or route caption.
+    std::string_view gewaehltesProfil(profilart profil, zweck wofuer) const;
     std::string dateiname() const { return pfad_ + std::string(einstellungsdatei); }
 
     ablage& fenster_;
     std::string pfad_;
-    std::string inhalt_;
-    std::string fahrzeugname_ = std::string(vorgabename(profilart::fahrzeug));
-    std::string routenname_ = std::string(vorgabename(profilart::route));
-    teilstuecke teile_{}; // views into inhalt_
 };

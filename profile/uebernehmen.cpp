@@ -4,6 +4,7 @@
 #include "laufzeitfehler.h"
 #include "profilformular.h"
 #include "spleisstext.h"
+#include "textroutine.h"
 #include "werteliste.h"
 #include "zeichensatz.h"
 
@@ -36,12 +37,14 @@ std::string_view stueck(std::string_view text, long long anfang, long long laeng
                              : text.substr(ab, static_cast<std::size_t>(laenge));
 }
 
-// The part of the rewritten text shown for confirmation: for a vehicle the
+// The part of the rewritten text shown for confirmation, from the "<Name>"
+// in front of the profile's name at `namensstelle`: for a vehicle the
 // profile up to a little behind "</SpeedProfile>" and then its preference
 // factors; for a route its passage up to the end of its preference factors.
-std::string bestaetigungspassage(std::string_view text, std::string_view name, profilart profil) {
+std::string bestaetigungspassage(std::string_view text, std::size_t namensstelle,
+                                 profilart profil) {
     using namespace bestaetigung;
-    const long long s = suche(text, std::string(namensmarke) + std::string(name), 1);
+    const auto s = static_cast<long long>(namensstelle - namensmarke.size());
     std::string passage;
     long long ab = s;
     if (profil == profilart::fahrzeug) {
@@ -54,11 +57,7 @@ std::string bestaetigungspassage(std::string_view text, std::string_view name, p
     return passage;
 }
 
-std::string_view fehlendeMarke(const teilstuecke& teile, std::string_view name,
-                               const feldgruppe& gruppe) {
-    if (teile[0] == textroutine::such1Fehler) {
-        return name;
-    }
+std::string_view fehlendeMarke(const teilstuecke& teile, const feldgruppe& gruppe) {
     if (teile[1] == textroutine::such2Fehler) {
         return gruppe.such2;
     }
@@ -80,14 +79,18 @@ void profilformular::routeUebernehmen() {
 
 void profilformular::uebernehmen(profilart profil) {
     felderPruefen(fenster_, profil);
+    const std::string_view name = gewaehltesProfil(profil, zweck::schreiben);
     const std::string datei = dateiname();
     spleisstext text(dateiLesen(datei));
-    const std::string name(gewaehlterName(profil).value_or(""));
 
-    // Every splice starts behind the end of the name's first occurrence, so
-    // none can move it or put another in front of it: searched once, not
-    // once per group.
-    const std::size_t namensstelle = finde(text.text(), name, 1);
+    // Every splice starts behind the end of the profile's name, so none can
+    // move it or put another in front of it: searched once, not once per
+    // group.
+    const std::size_t namensstelle = profilstelle(text.text(), name);
+    if (namensstelle == 0) {
+        throw ungueltig("kein Profil „" + nachUtf8(bestaetigung::namensmarke) + nachUtf8(name) +
+                        "“ in der Datei, nichts wurde geschrieben");
+    }
     const textroutine zerleger;
     for (const feldgruppe& gruppe : feldgruppen) {
         if (gruppe.profil != profil) {
@@ -97,9 +100,10 @@ void profilformular::uebernehmen(profilart profil) {
                                                      gruppe.such3, gruppe.suchnach1, "", "");
         if (textroutine::istFehler(teile)) {
             // Splicing an error result would put its text into the file.
-            throw ungueltig("Gruppe \"" + nachUtf8(gruppe.bezeichnung) + "\": \"" +
-                            nachUtf8(fehlendeMarke(teile, name, gruppe)) + "\" hinter \"" +
-                            nachUtf8(name) + "\" nicht gefunden, nichts geschrieben");
+            throw ungueltig("„" + nachUtf8(fehlendeMarke(teile, gruppe)) + "“ hinter „" +
+                            nachUtf8(name) + "“ nicht gefunden, für die Felder ab „" +
+                            nachUtf8(fenster_.feldname(gruppe.erstesFeld)) +
+                            "“, nichts wurde geschrieben");
         }
         // The text before the value passage, the joined fields and the text
         // from the closing marker on, spliced in place: a new copy of the
@@ -108,7 +112,7 @@ void profilformular::uebernehmen(profilart profil) {
                       verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl));
     }
 
-    const std::string passage = bestaetigungspassage(text.text(), name, profil);
+    const std::string passage = bestaetigungspassage(text.text(), namensstelle, profil);
     if (!fenster_.frageJaNein(std::string(frage) + passage)) {
         return;
     }

@@ -9,7 +9,6 @@ constexpr std::string_view trenner = "|";
 }
 
 void verteilen(ablage& fenster, std::string_view liste, std::int16_t start, std::int16_t anzahl) {
-    fenster.zeigen();
     const std::int16_t letzterDurchlauf = summe16(anzahl, -2);
     std::size_t lesestelle = 1;
     for (int i = 0; i <= letzterDurchlauf; ++i) {

@@ -10,7 +10,7 @@
 // Text1(start) .. Text1(start + anzahl - 1). Texts are copied character for
 // character: nothing is trimmed, converted or checked.
 
-// Shows the window, then writes one value per field. The last field takes the
+// Writes one value per field. The last field takes the
 // rest of the list, further "|" included. A list with fewer than anzahl - 1
 // separators raises the invalid-argument error at the first missing one; the
 // fields written before keep their new texts.

@@ -3,10 +3,13 @@
 #include "laufzeitfehler.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -14,14 +17,16 @@ bool istZiffer(char z) {
     return z >= '0' && z <= '9';
 }
 
+// The parts of a number, as views into the text read.
 struct zerlegtezahl {
     bool negativ = false;
-    std::string ganz;     // digits before the comma
-    std::string bruch;    // digits behind it
-    std::string exponent; // sign and digits, or empty
+    std::string_view ganz;     // digits before the comma
+    std::string_view bruch;    // digits behind it
+    std::string_view exponent; // sign and digits, or empty
 };
 
-// Reads the German form, with the points already turned into commas.
+// Reads the German form; a point counts as the comma, as every point of the
+// text becomes one before it is read.
 zerlegtezahl zerlegen(std::string_view t) {
     const auto fehlt = [] { return laufzeitfehler(laufzeitfehler::typenUnvertraeglich); };
     zerlegtezahl z;
@@ -31,33 +36,34 @@ zerlegtezahl zerlegen(std::string_view t) {
             ++i;
         }
     };
-    const auto ziffern = [&](std::string& ziel) {
+    const auto ziffern = [&] {
+        const std::size_t anfang = i;
         while (i < t.size() && istZiffer(t[i])) {
-            ziel += t[i++];
+            ++i;
         }
+        return t.substr(anfang, i - anfang);
     };
     blanks();
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
         z.negativ = t[i++] == '-';
     }
-    ziffern(z.ganz);
-    if (i < t.size() && t[i] == ',') {
+    z.ganz = ziffern();
+    if (i < t.size() && (t[i] == ',' || t[i] == '.')) {
         ++i;
-        ziffern(z.bruch);
+        z.bruch = ziffern();
     }
     if (z.ganz.empty() && z.bruch.empty()) {
         throw fehlt();
     }
     if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
-        ++i;
+        const std::size_t anfang = ++i;
         if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-            z.exponent += t[i++];
+            ++i;
         }
-        const std::size_t vorDenZiffern = z.exponent.size();
-        ziffern(z.exponent);
-        if (z.exponent.size() == vorDenZiffern) {
+        if (ziffern().empty()) {
             throw fehlt();
         }
+        z.exponent = t.substr(anfang, i - anfang);
     }
     blanks();
     if (i != t.size()) {
@@ -76,7 +82,7 @@ constexpr long groessteStellen = 309; // 0.179769313486232E+309
 // For a value that from_chars found out of range: too small (it becomes
 // zero), at most the largest double as shown with 15 digits, or too large.
 ausserhalb einordnen(const zerlegtezahl& z) {
-    std::string ziffern = z.ganz + z.bruch;
+    std::string ziffern = std::string(z.ganz) + std::string(z.bruch);
     const std::size_t erste = ziffern.find_first_not_of('0');
     if (erste == std::string::npos) {
         return ausserhalb::zuKlein;
@@ -84,7 +90,7 @@ ausserhalb einordnen(const zerlegtezahl& z) {
     long exponent = 0;
     if (!z.exponent.empty()) {
         // Saturate: beyond nine digits only the sign matters.
-        const std::string betrag = z.exponent.substr(z.exponent.find_first_not_of("+-"));
+        const std::string betrag(z.exponent.substr(z.exponent.find_first_not_of("+-")));
         exponent = betrag.size() > 9 ? 1000000000L : std::strtol(betrag.c_str(), nullptr, 10);
         if (z.exponent[0] == '-') {
             exponent = -exponent;
@@ -105,19 +111,102 @@ ausserhalb einordnen(const zerlegtezahl& z) {
     return ausserhalb::zuGross;
 }
 
+constexpr std::array<double, 16> zehnerpotenzen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// A value without exponent and with at most 15 digits, the form of nearly
+// every field: its digits as an integer and the power of ten are both exact
+// doubles, so one division gives the correctly rounded value, as from_chars
+// would. Nothing for any other form.
+std::optional<double> kurzeZahl(const zerlegtezahl& z) {
+    if (!z.exponent.empty() || z.ganz.size() + z.bruch.size() > 15) {
+        return std::nullopt;
+    }
+    std::uint64_t ziffern = 0;
+    for (const std::string_view teil : {z.ganz, z.bruch}) {
+        for (const char c : teil) {
+            ziffern = ziffern * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+    }
+    return static_cast<double>(ziffern) / zehnerpotenzen[z.bruch.size()];
+}
+
+// Significant digits (the first never zero, none trailing) and the decimal
+// exponent of the first.
+struct dezimalzahl {
+    char ziffern[17];
+    std::size_t anzahl;
+    int exponent;
+};
+
+// Reads what to_chars wrote in scientific form: d.ddde+XX.
+dezimalzahl wissenschaftlichLesen(const char* anfang, const char* ende) {
+    dezimalzahl z{};
+    const char* p = anfang;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.') {
+            z.ziffern[z.anzahl++] = *p;
+        }
+    }
+    ++p;
+    std::from_chars(*p == '+' ? p + 1 : p, ende, z.exponent);
+    return z;
+}
+
+// A positive value rounded to 15 significant digits. The shortest digits that
+// read back as the value are cheap to get, and rounded to 15 digits they give
+// the value's own rounding: a 15-digit rounding boundary between them and the
+// value would itself be a shorter or closer text of the value. Only where
+// they stand exactly on such a boundary is the value itself rounded.
+dezimalzahl fuenfzehnStellen(double betrag) {
+    char puffer[40];
+    const auto kurz =
+        std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::scientific);
+    dezimalzahl z = wissenschaftlichLesen(puffer, kurz.ptr);
+    if (z.anzahl > 15) {
+        const std::string_view rest(z.ziffern + 15, z.anzahl - 15);
+        if (rest == "5" || rest == "50") {
+            const auto genau = std::to_chars(puffer, puffer + sizeof puffer, betrag,
+                                             std::chars_format::scientific, 14);
+            z = wissenschaftlichLesen(puffer, genau.ptr);
+        } else {
+            z.anzahl = 15;
+            if (rest[0] >= '5') {
+                std::size_t i = 15;
+                while (i > 0 && z.ziffern[i - 1] == '9') {
+                    z.ziffern[--i] = '0';
+                }
+                if (i == 0) {
+                    z.ziffern[0] = '1';
+                    ++z.exponent;
+                } else {
+                    ++z.ziffern[i - 1];
+                }
+            }
+        }
+    }
+    while (z.ziffern[z.anzahl - 1] == '0') {
+        --z.anzahl;
+    }
+    return z;
+}
+
 } // namespace
 
 double zahlLesen(std::string_view text) {
-    std::string t(text);
-    std::replace(t.begin(), t.end(), '.', ',');
-    const zerlegtezahl z = zerlegen(t);
+    const zerlegtezahl z = zerlegen(text);
+    if (const auto wert = kurzeZahl(z)) {
+        return z.negativ ? -*wert : *wert;
+    }
 
-    std::string c = z.ganz.empty() ? "0" : z.ganz;
+    std::string c(z.ganz.empty() ? "0" : z.ganz);
     if (!z.bruch.empty()) {
-        c += "." + z.bruch;
+        c += '.';
+        c += z.bruch;
     }
     if (!z.exponent.empty()) {
-        c += "e" + z.exponent;
+        c += 'e';
+        c += z.exponent;
     }
     double wert = 0.0;
     const auto [ende, fehler] = std::from_chars(c.data(), c.data() + c.size(), wert);
@@ -142,38 +231,43 @@ std::string zahlText(double wert) {
     if (wert == 0.0) {
         return "0";
     }
-    // d.dddddddddddddde+XX: the value rounded to 15 significant digits.
-    char puffer[40];
-    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, std::fabs(wert),
-                                        std::chars_format::scientific, 14);
-    const std::string_view wissenschaftlich(puffer, ergebnis.ptr - puffer);
-    const std::size_t e = wissenschaftlich.find('e');
-    std::string ziffern =
-        std::string(1, wissenschaftlich[0]) + std::string(wissenschaftlich.substr(2, e - 2));
-    ziffern.erase(ziffern.find_last_not_of('0') + 1);
-    const int exponent = std::atoi(std::string(wissenschaftlich.substr(e + 1)).c_str());
+    const dezimalzahl gerundet = fuenfzehnStellen(std::fabs(wert));
+    const std::string_view ziffern(gerundet.ziffern, gerundet.anzahl);
+    const std::size_t anzahl = gerundet.anzahl;
+    const int exponent = gerundet.exponent;
 
-    std::string text = wert < 0 ? "-" : "";
+    std::string text;
+    if (wert < 0) {
+        text += '-';
+    }
     if (exponent < -4 || exponent > 14) {
         text += ziffern[0];
-        if (ziffern.size() > 1) {
-            // Two appends rather than "," + ziffern.substr(1): GCC 12 at -O3
-            // inlines that operator+ into a memcpy it falsely reports as
-            // overlapping (-Wrestrict).
+        if (anzahl > 1) {
             text += ',';
-            text += std::string_view(ziffern).substr(1);
+            text += ziffern.substr(1);
         }
-        const std::string betrag = std::to_string(std::abs(exponent));
-        text += exponent < 0 ? "E-" : "E+";
-        text += (betrag.size() < 2 ? "0" : "") + betrag;
+        text += 'E';
+        text += exponent < 0 ? '-' : '+';
+        const int betrag = std::abs(exponent);
+        if (betrag < 10) {
+            text += '0';
+        }
+        char stellen[8];
+        text.append(stellen, std::to_chars(stellen, stellen + sizeof stellen, betrag).ptr);
     } else if (exponent < 0) {
-        text += "0," + std::string(static_cast<std::size_t>(-exponent - 1), '0') + ziffern;
+        text += '0';
+        text += ',';
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += ziffern;
     } else {
         const auto ganzstellen = static_cast<std::size_t>(exponent) + 1;
-        if (ziffern.size() <= ganzstellen) {
-            text += ziffern + std::string(ganzstellen - ziffern.size(), '0');
+        if (anzahl <= ganzstellen) {
+            text += ziffern;
+            text.append(ganzstellen - anzahl, '0');
         } else {
-            text += ziffern.substr(0, ganzstellen) + "," + ziffern.substr(ganzstellen);
+            text += ziffern.substr(0, ganzstellen);
+            text += ',';
+            text += ziffern.substr(ganzstellen);
         }
     }
     return text;

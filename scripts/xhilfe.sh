@@ -2,7 +2,9 @@
 # and the end-to-end test. Coordinates are pixels of the window's client area.
 
 # Starts Xvfb on a free display and exports DISPLAY; XVFB_PID is its process.
-# The screen is 1024x800 unless given, for example "1024x600".
+# The screen is 1024x800 unless given, for example "1024x600". Without
+# -noreset the server resets when its last client leaves, and a client that
+# connects meanwhile is refused.
 xvfb_starten() {
   local nummer
   nummer=$(mktemp)

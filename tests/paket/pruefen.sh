@@ -43,6 +43,11 @@ done
 # when missing: with XDG_CONFIG_HOME, and with the default under HOME.
 starter=$(sed -n 's/^Exec=//p' "$wurzel/usr/share/applications/tamvoril.desktop")
 pruefe "the entry starts the launcher" test "$starter" = /usr/libexec/tamvoril/starten
+# An install by hand names the launcher under its own prefix.
+cmake --install "$1" --prefix "$arbeit/anders" >/dev/null
+pruefe "an install's entry starts its own launcher" test \
+  "$(sed -n 's/^Exec=//p' "$arbeit/anders/share/applications/tamvoril.desktop")" = \
+  "$arbeit/anders/libexec/tamvoril/starten"
 startordner() { # environment settings; prints the program's working folder
   (cd / && exec env -u XDG_CONFIG_HOME QT_QPA_PLATFORM=offscreen "$@" \
     "$wurzel/usr/libexec/tamvoril/starten" >/dev/null 2>&1) &

@@ -33,8 +33,6 @@ TEST_F(laden, demoMitDerStartauswahl) {
 
     EXPECT_EQ(f.pfad, (ordner_ / "daten").string() + "/");
     EXPECT_EQ(formular.pfad(), f.pfad);
-    EXPECT_EQ(formular.fahrzeugname(), "Car Fast");
-    EXPECT_EQ(formular.routenname(), "Fastest");
     EXPECT_EQ(f.felder[20], "80");
     EXPECT_EQ(f.felder[27], "15");
     EXPECT_EQ(f.felder[28], "130");
@@ -49,8 +47,8 @@ TEST_F(laden, demoMitDerStartauswahl) {
     EXPECT_EQ(f.ergebnisse[8], "169");   // 130 x 1.0 x 1.3
     EXPECT_EQ(f.ergebnisse[1], "73,15"); // 70 x 0.95 x 1.1
     EXPECT_EQ(f.ergebnisse[15], "1,8");  // 20 x 0.3 x 0.3
-    EXPECT_GE(f.gezeigt, 1);
-    EXPECT_EQ(formular.inhalt(), demotext());
+    EXPECT_EQ(f.gezeigt, 1);
+    EXPECT_EQ(f.feldschreibungen, 57) << "reset and filled, each field is written once";
 }
 
 TEST_F(laden, jedeAuswahlLaedtVollstaendig) {
@@ -108,7 +106,6 @@ TEST_F(laden, ohneEinstellungsdateiEndetDasLadenStill) {
     EXPECT_EQ(f.felder[0], "- - - -");
     EXPECT_EQ(f.felder[56], "- - - -");
     EXPECT_EQ(f.ergebnisse[0], "12");
-    EXPECT_EQ(formular.fahrzeugname(), "Car Fast");
 }
 
 TEST_F(laden, pfadOhneTrennerWirdDirektVorDenDateinamenGesetzt) {
@@ -174,7 +171,6 @@ TEST_F(laden, fehlendeMarkeLaesstDieFelderDerFolgendenGruppenLeer) {
     EXPECT_EQ(f.felder[35], "18");
     EXPECT_EQ(f.felder[0], "- - - -");
     EXPECT_EQ(f.felder[56], "- - - -");
-    EXPECT_EQ(formular.teile()[1], "such2 ERROR");
     EXPECT_EQ(f.ergebnisse[0], "-");
 }
 
@@ -211,6 +207,7 @@ TEST_F(laden, zuWenigeTrennerFuellenDieErstenFelderDerGruppe) {
     EXPECT_EQ(f.felder[21], "2");
     EXPECT_EQ(f.felder[22], "- - - -");
     EXPECT_EQ(f.felder[28], "- - - -");
+    EXPECT_EQ(f.feldschreibungen, 57);
 }
 
 TEST_F(laden, keineZahlInEinemProduktfeldStopptDieRechnungNachDemFuellen) {

@@ -54,7 +54,7 @@ TEST_F(pfadknopf, derGetippteTextWirdNurUmDenTrennerErgaenzt) {
         {daten + pfadtrenner, daten + pfadtrenner, 0},
         {(ordner_ / "datei").string(), (ordner_ / "datei").string(), 0},
         {" /mit Blank/ ", " /mit Blank/ ", 0},
-        {"", "", 62},
+        {"", " /mit Blank/ ", 0}, // an empty box keeps the last saved path
     };
     for (const auto& fall : faelle) {
         formular_.pfadUmschalten();

@@ -20,6 +20,7 @@ class speicherablage : public ablage {
     std::string pfadknopf = "Pfad";
     int gezeigt = 0;
     bool fokusImPfad = false;
+    int feldschreibungen = 0; // writes that reached the fields
     bool antwort = true;
     std::vector<std::string> fragen;
     std::function<void()> waehrendDerFrage; // what happens while the box is open
@@ -53,6 +54,9 @@ class speicherablage : public ablage {
     std::string liesFeldname(int index) const override {
         return "Text1(" + std::to_string(index) + ")";
     }
-    void schreibFeld(int index, const std::string& text) override { felder[index] = text; }
+    void schreibFeld(int index, const std::string& text) override {
+        felder[index] = text;
+        ++feldschreibungen;
+    }
     void schreibErgebnis(int index, const std::string& text) override { ergebnisse[index] = text; }
 };

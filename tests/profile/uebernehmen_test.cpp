@@ -271,12 +271,39 @@ TEST_F(uebernehmen, fehlendeMarkeBeimSchreibenNenntGruppeUndMarke) {
         ADD_FAILURE() << "geschrieben";
     } catch (const laufzeitfehler& f) {
         EXPECT_EQ(f.nummer(), 5);
-        EXPECT_NE(f.beschreibung().find("Specials Fahrzeug"), std::string::npos)
-            << f.beschreibung();
+        EXPECT_NE(f.beschreibung().find("Text1(16)"), std::string::npos) << f.beschreibung();
         EXPECT_NE(f.beschreibung().find("<Special>"), std::string::npos) << f.beschreibung();
     }
     EXPECT_TRUE(fenster_.fragen.empty());
     EXPECT_EQ(lesen(datei_), text);
+}
+
+// The profile stands behind "<Name>": its name mentioned in front of it is
+// neither loaded nor written, and the question shows the passage written.
+TEST_F(uebernehmen, geladenGeschriebenUndGezeigtWirdDasselbeProfil) {
+    const std::string text =
+        "<Zuletzt>Car Fast<City>1|2|3|4|5|6|7|8</City></Zuletzt>\r\n" + demotext();
+    laden(text);
+    EXPECT_EQ(fenster_.felder[20], "80");
+    fenster_.felder[20] = "85";
+    formular_.fahrzeugUebernehmen();
+    ASSERT_EQ(fenster_.fragen.size(), 1u);
+    EXPECT_NE(fenster_.fragen[0].find("<Name>Car Fast</Name>"), std::string::npos);
+    EXPECT_NE(fenster_.fragen[0].find("<City>85|70|"), std::string::npos);
+    EXPECT_EQ(lesen(datei_), ersetzt(text, "<City>80|70|", "<City>85|70|"));
+}
+
+// A load shows the first profile for a caption that names none; a write
+// must not guess and writes nothing.
+TEST_F(uebernehmen, unbekannteAuswahlSchreibtNichts) {
+    laden(demotext(), "Bus", "Weite");
+    EXPECT_EQ(fenster_.felder[20], "80");
+    for (auto schreiber :
+         {&profilformular::fahrzeugUebernehmen, &profilformular::routeUebernehmen}) {
+        EXPECT_EQ(fehlernummer([&] { (formular_.*schreiber)(); }), 5);
+    }
+    EXPECT_TRUE(fenster_.fragen.empty());
+    EXPECT_EQ(lesen(datei_), demotext());
 }
 
 TEST_F(uebernehmen, routenSpecialsWerdenDortGeschriebenWoSieGelesenWurden) {

@@ -4,8 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
 
 namespace {
 
@@ -33,6 +39,11 @@ TEST(zahlText, fuenfzehnStellenMitKomma) {
         {-1e-300, "-1E-300"},
         {0.000123456, "0,000123456"},
         {std::numeric_limits<double>::max(), "1,79769313486232E+308"},
+        {0.9999999999999999, "1"}, // every digit carries
+        // Shortest digits ending in a 5 behind the 15th: the value itself
+        // lies above or below that midpoint.
+        {2.227663327295775, "2,22766332729578"},
+        {6.717080964823625, "6,71708096482362"},
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(zahlText(f.wert), f.text) << f.wert;
@@ -55,6 +66,35 @@ TEST(zahlLesen, deutschesFormatMitPunktAlsKomma) {
     };
     for (const auto& f : faelle) {
         EXPECT_DOUBLE_EQ(zahlLesen(f.text), f.wert) << f.text;
+    }
+}
+
+// Random decimals of up to 18 digits read exactly as the C library reads
+// them, through the short form's own path and through the general one; and
+// random values show their 15-digit rounding exactly as printf rounds it.
+TEST(zahlen, wieDieCBibliothek) {
+    std::mt19937_64 zufall(16);
+    const auto ziffer = [&] { return static_cast<char>('0' + zufall() % 10); };
+    for (int n = 0; n < 100000; ++n) {
+        std::string text = zufall() % 4 == 0 ? "-" : "";
+        const auto ganz = zufall() % 10;
+        const auto bruch = zufall() % 10;
+        for (std::uint64_t i = 0; i < ganz; ++i) {
+            text += ziffer();
+        }
+        text += '.';
+        for (std::uint64_t i = 0; i < bruch || ganz + i == 0; ++i) {
+            text += ziffer();
+        }
+        ASSERT_EQ(zahlLesen(text), std::strtod(text.c_str(), nullptr)) << text;
+
+        const double wert =
+            std::ldexp(static_cast<double>(zufall() >> 11), static_cast<int>(zufall() % 200) - 150);
+        char gerundet[40];
+        std::snprintf(gerundet, sizeof gerundet, "%.14e", wert);
+        std::string gezeigt = zahlText(wert);
+        std::replace(gezeigt.begin(), gezeigt.end(), ',', '.');
+        ASSERT_EQ(std::strtod(gezeigt.c_str(), nullptr), std::strtod(gerundet, nullptr)) << wert;
     }
 }
 
