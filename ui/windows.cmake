@@ -1,6 +1,9 @@
 # The program for Windows: one exe without a console, its icon inside, and
 # Qt's German texts embedded, since Windows has no system copy of them.
 set_target_properties(tamvoril PROPERTIES OUTPUT_NAME Tamvoril WIN32_EXECUTABLE ON)
+# Stripped when linked, without a time stamp: the installer and the ZIP carry
+# byte for byte the exe that the tests ran (a later strip stamps each copy).
+target_link_options(tamvoril PRIVATE -s -Wl,--no-insert-timestamp)
 target_sources(tamvoril PRIVATE tamvoril.rc)
 
 # A Qt kit for Windows has the texts in its own translations folder; a Qt

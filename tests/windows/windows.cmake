@@ -11,6 +11,7 @@ if(NOT CMAKE_CROSSCOMPILING)
   return()
 endif()
 set(programm ${CMAKE_CURRENT_BINARY_DIR}/tamvoril-unter-wine)
+set(programmumgebung ORDNER_ALS_WINDOWSPFAD=1)
 file(GENERATE OUTPUT ${programm}
   CONTENT "#!/bin/sh\nexec ${CMAKE_CURRENT_SOURCE_DIR}/windows/programm.sh ${CMAKE_BINARY_DIR}/wine $<TARGET_FILE:tamvoril> \"$@\"\n"
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
