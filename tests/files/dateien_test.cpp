@@ -47,6 +47,12 @@ TEST(systemfehlertexte, wortlautUndNummer) {
          "Fehler beim Zugriff auf Pfad/Datei: /a/b (Verschieben über Laufwerks- oder "
          "Dateisystemgrenzen nicht möglich)"},
         {EINTR, 75, "Fehler beim Zugriff auf Pfad/Datei: /a/b (Vorgang unterbrochen)"},
+        {EISDIR, 75, "Fehler beim Zugriff auf Pfad/Datei: /a/b (ist ein Ordner)"},
+        {EIO, 75, "Fehler beim Zugriff auf Pfad/Datei: /a/b (Ein-/Ausgabefehler)"},
+        {ENAMETOOLONG, 75, "Fehler beim Zugriff auf Pfad/Datei: /a/b (Name zu lang)"},
+#ifdef EDQUOT
+        {EDQUOT, 75, "Fehler beim Zugriff auf Pfad/Datei: /a/b (Speicherkontingent überschritten)"},
+#endif
     };
     for (const auto& fall : faelle) {
         const laufzeitfehler f = systemfehler(fall.fehler, "/a/b");
