@@ -12,6 +12,17 @@
 // 53 file not found, 70 permission denied (also a file that another program
 // holds open and locked), 75 any other access error.
 
+// The separator between a folder and a name: `pfadtrenner` is the one the
+// program adds, `pfadtrennzeichen` every one the system takes (Windows
+// takes "/" as well as "\").
+#ifdef _WIN32
+inline constexpr char pfadtrenner = '\\';
+inline constexpr std::string_view pfadtrennzeichen = "\\/";
+#else
+inline constexpr char pfadtrenner = '/';
+inline constexpr std::string_view pfadtrennzeichen = "/";
+#endif
+
 // True for an existing file that is not a folder.
 bool dateiExistiert(std::string_view name);
 

@@ -1,5 +1,6 @@
 #include "dateiname.h"
 
+#include "dateien.h"
 #include "laufzeitfehler.h"
 
 #include <random>
@@ -11,23 +12,17 @@ namespace {
 // Windows-1252 name is one unit).
 constexpr std::size_t laengsterEintrag = 255;
 
-#ifdef _WIN32
-constexpr std::string_view trenner = "/\\";
-#else
-constexpr std::string_view trenner = "/";
-#endif
-
 } // namespace
 
 std::string ordnerVon(std::string_view dateiname) {
-    const std::size_t stelle = dateiname.find_last_of(trenner);
+    const std::size_t stelle = dateiname.find_last_of(pfadtrennzeichen);
     return stelle == std::string_view::npos ? "./" : std::string(dateiname.substr(0, stelle + 1));
 }
 
 std::string vorlaeufigerName(std::string_view dateiname, std::string_view kennung) {
     const std::string ordner = ordnerVon(dateiname);
     // npos + 1 is 0: a bare name is its own last part.
-    std::string_view eigen = dateiname.substr(dateiname.find_last_of(trenner) + 1);
+    std::string_view eigen = dateiname.substr(dateiname.find_last_of(pfadtrennzeichen) + 1);
     const std::size_t platz = laengsterEintrag - 2 - kennung.size();
     eigen = eigen.substr(0, platz);
     return ordner + "." + std::string(eigen) + "." + std::string(kennung);

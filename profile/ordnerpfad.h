@@ -1,21 +1,18 @@
 #pragma once
 
+#include "dateien.h"
+
 #include <string>
 #include <string_view>
 
 // The settings file's name is appended to the folder directly, so the folder
-// must end with the platform's separator: `pfadtrenner` is the one appended,
-// `pfadtrennzeichen` all that end a folder (Windows takes "/" as well), and
+// must end with the platform's separator (`pfadtrenner`, dateien.h):
 // `pfadhinweis` asks for it, in the path box before a path is read and as
 // its grey placeholder while it is empty.
 #ifdef _WIN32
-inline constexpr char pfadtrenner = '\\';
-inline constexpr std::string_view pfadtrennzeichen = "\\/";
 inline constexpr std::string_view pfadhinweis =
     "Pfad zur ApplicationSettings.xml mit \" \\ \" am Ende. z.B. c:\\mn6\\";
 #else
-inline constexpr char pfadtrenner = '/';
-inline constexpr std::string_view pfadtrennzeichen = "/";
 inline constexpr std::string_view pfadhinweis =
     "Pfad zur ApplicationSettings.xml mit \" / \" am Ende. z.B. /home/anna/navi/";
 #endif
