@@ -5,12 +5,17 @@
 #include <string_view>
 
 // The file operations of the editing logic, one header for the POSIX and the
-// Win32 implementation. Names are Windows-1252 bytes, as the path box holds
-// them; relative names resolve against the current working directory at the
-// moment of the call. Contents are bytes, read and written unchanged.
+// Win32 implementation. Names are UTF-8, so that a folder may be named in any
+// script: Windows gets them as UTF-16 (long ones made absolute, with the
+// "\\?\" prefix), other systems get the bytes as they are. Relative names
+// resolve against the current working directory at the moment of the call.
+// Contents are bytes, read and written unchanged.
 // Failures raise laufzeitfehler with a German description of the cause:
-// 53 file not found, 70 permission denied (also a file that another program
-// holds open and locked), 75 any other access error.
+// 52 a name no file can have (a NUL, on Windows a forbidden character),
+// refused before any file is touched; 53 file not found, 70 permission
+// denied (also a file that another program holds open and locked), 75 any
+// other access error. A write beyond the file size limit is reported (75)
+// where the process ignores SIGXFSZ, as the program does from its start.
 
 // The separator between a folder and a name: `pfadtrenner` is the one the
 // program adds, `pfadtrennzeichen` every one the system takes (Windows

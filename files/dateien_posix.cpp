@@ -7,10 +7,8 @@
 #include "laufzeitfehler.h"
 #include "systemfehler.h"
 #include "vergleich.h"
-#include "zeichensatz.h"
 
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -64,13 +62,6 @@ class wegraeumen {
   private:
     std::string name_;
 };
-
-// A write beyond the file size limit (ulimit -f) ends the process through
-// SIGXFSZ unless the signal is ignored; ignored, the write fails with EFBIG,
-// which is reported like any other failure.
-void groessengrenzeMelden() {
-    std::signal(SIGXFSZ, SIG_IGN);
-}
 
 void allesSchreiben(int fd, std::string_view inhalt, const std::string& name) {
     while (!inhalt.empty()) {
@@ -223,8 +214,8 @@ bool verknuepfen(int fd, const std::string& name) {
 
 void ersetzen(std::string_view name, std::string_view inhalt,
               const std::span<const std::string_view>* bisher, notfalls ausweg) {
-    groessengrenzeMelden();
-    const std::string utf8 = nachUtf8(name);
+    namePruefen(name);
+    const std::string utf8(name);
 
     // The file is opened first, so that the kernel follows a symbolic link
     // with all its protections (a link planted in a shared folder is not
@@ -344,17 +335,20 @@ void ersetzen(std::string_view name, std::string_view inhalt,
 }
 
 bool dateiExistiert(std::string_view name) {
+    namePruefen(name);
     struct stat st {};
-    return ::stat(nachUtf8(name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return ::stat(std::string(name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 bool ordnerExistiert(std::string_view name) {
+    namePruefen(name);
     struct stat st {};
-    return ::stat(nachUtf8(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    return ::stat(std::string(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 std::string dateiLesen(std::string_view name) {
-    const std::string utf8 = nachUtf8(name);
+    namePruefen(name);
+    const std::string utf8(name);
     deskriptor fd(::open(utf8.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
     if (fd.fd() < 0) {
         throw systemfehler(errno, utf8);

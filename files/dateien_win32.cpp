@@ -6,7 +6,7 @@
 #include "laufzeitfehler.h"
 #include "systemfehler.h"
 #include "vergleich.h"
-#include "zeichensatz.h"
+#include "windowsname.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -55,12 +55,6 @@ class wegraeumen {
   private:
     std::wstring name_;
 };
-
-// The name for the wide-character calls: Windows-1252 bytes to UTF-16.
-std::wstring breit(std::string_view name) {
-    const std::u16string text = nachUnicode(name);
-    return std::wstring(text.begin(), text.end());
-}
 
 [[noreturn]] void scheitern(const std::string& name) {
     throw windowsfehler(::GetLastError(), name);
@@ -174,7 +168,7 @@ void direktSchreiben(const std::wstring& datei, const std::string& name, std::st
 // back where it was.
 void ueberAlteLegen(const std::wstring& datei, const std::wstring& neu, const std::string& name,
                     const std::string& zielname) {
-    const std::wstring sicherung = breit(vorlaeufigerName(zielname, zufallskennung()));
+    const std::wstring sicherung = windowsname(vorlaeufigerName(zielname, zufallskennung()));
     if (::ReplaceFileW(datei.c_str(), neu.c_str(), sicherung.c_str(),
                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
         ::DeleteFileW(sicherung.c_str());
@@ -192,8 +186,9 @@ void ueberAlteLegen(const std::wstring& datei, const std::wstring& neu, const st
 
 void ersetzen(std::string_view zielname, std::string_view inhalt,
               const std::span<const std::string_view>* bisher, notfalls ausweg) {
-    const std::string name = nachUtf8(zielname);
-    const std::wstring datei = breit(zielname);
+    namePruefen(zielname);
+    const std::string name(zielname);
+    const std::wstring datei = windowsname(zielname);
     const DWORD attribute = ::GetFileAttributesW(datei.c_str());
     const bool vorhanden = attribute != INVALID_FILE_ATTRIBUTES;
     if (!vorhanden && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
@@ -211,7 +206,7 @@ void ersetzen(std::string_view zielname, std::string_view inhalt,
     std::wstring vorlaeufig;
     HANDLE neu = INVALID_HANDLE_VALUE;
     for (int versuch = 0; neu == INVALID_HANDLE_VALUE && versuch < 100; ++versuch) {
-        vorlaeufig = breit(vorlaeufigerName(zielname, zufallskennung()));
+        vorlaeufig = windowsname(vorlaeufigerName(zielname, zufallskennung()));
         neu = ::CreateFileW(vorlaeufig.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
         if (neu == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) {
@@ -248,18 +243,21 @@ void ersetzen(std::string_view zielname, std::string_view inhalt,
 }
 
 bool dateiExistiert(std::string_view name) {
-    const DWORD attribute = ::GetFileAttributesW(breit(name).c_str());
+    namePruefen(name);
+    const DWORD attribute = ::GetFileAttributesW(windowsname(name).c_str());
     return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool ordnerExistiert(std::string_view name) {
-    const DWORD attribute = ::GetFileAttributesW(breit(name).c_str());
+    namePruefen(name);
+    const DWORD attribute = ::GetFileAttributesW(windowsname(name).c_str());
     return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 std::string dateiLesen(std::string_view zielname) {
-    const std::string name = nachUtf8(zielname);
-    const std::wstring datei = breit(zielname);
+    namePruefen(zielname);
+    const std::string name(zielname);
+    const std::wstring datei = windowsname(zielname);
     const DWORD attribute = ::GetFileAttributesW(datei.c_str());
     if (attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         throw systemfehler(EISDIR, name);

@@ -7,10 +7,17 @@
 // for a bare name. Both "/" and, on Windows, "\" separate.
 std::string ordnerVon(std::string_view dateiname);
 
+// Refuses, before any file is touched, a name that no file can have (52):
+// one holding a NUL, which would end the name early and so reach another
+// file; on Windows also one that is not UTF-8 or holds a character that
+// Windows forbids in names.
+void namePruefen(std::string_view name);
+
 // A name for the temporary file beside `dateiname`: a dot, the file's own
-// name and `kennung`. The file's name is shortened so that the whole name
-// stays within the longest name a folder entry may have, and a replace of a
-// file whose name is near that limit still finds room for its temporary one.
+// name and `kennung`. The file's name is shortened, never inside a UTF-8
+// character, so that the whole name stays within the longest name a folder
+// entry may have, and a replace of a file whose name is near that limit
+// still finds room for its temporary one.
 std::string vorlaeufigerName(std::string_view dateiname, std::string_view kennung);
 
 // A random tag for a temporary name, different on every call.

@@ -10,6 +10,8 @@ std::string laufzeitfehler::standardtext(fehlernummer n) {
         return "Nicht genügend Speicher";
     case typenUnvertraeglich:
         return "Typen unverträglich";
+    case dateinameFalsch:
+        return "Dateiname oder -nummer falsch";
     case dateiNichtGefunden:
         return "Datei nicht gefunden";
     case hinterDateiende:

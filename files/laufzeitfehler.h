@@ -14,6 +14,7 @@ class laufzeitfehler : public std::runtime_error {
         ueberlauf = 6,
         speichermangel = 7,
         typenUnvertraeglich = 13,
+        dateinameFalsch = 52,
         dateiNichtGefunden = 53,
         hinterDateiende = 62,
         zugriffVerweigert = 70,

@@ -40,9 +40,44 @@ int alsErrno(unsigned long fehler) {
     }
 }
 
+// Win32 errors that have no errno of the same meaning, with their German
+// cause: names Windows refuses, drives and shares that are gone, and files
+// kept by a cloud-storage client that cannot fetch or write them now.
+struct windowsursache {
+    unsigned long fehler;
+    laufzeitfehler::fehlernummer nummer;
+    const char* ursache;
+};
+
+constexpr windowsursache eigeneUrsachen[] = {
+    {ERROR_INVALID_NAME, laufzeitfehler::dateinameFalsch,
+     "Datei-, Ordner- oder Laufwerksname ungültig"},
+    {ERROR_BAD_NET_NAME, laufzeitfehler::dateiNichtGefunden, "Netzwerkfreigabe nicht gefunden"},
+    {ERROR_NOT_READY, laufzeitfehler::pfadZugriffsfehler,
+     "Laufwerk nicht bereit, etwa ohne eingelegten Datenträger"},
+    {ERROR_DEVICE_NOT_CONNECTED, laufzeitfehler::pfadZugriffsfehler, "Gerät nicht angeschlossen"},
+    {ERROR_USER_MAPPED_FILE, laufzeitfehler::zugriffVerweigert,
+     "die Datei ist von einem anderen Programm in den Speicher geladen"},
+    {362, laufzeitfehler::pfadZugriffsfehler,
+     "der Synchronisierungsdienst des Cloud-Speichers läuft nicht; bitte ihn starten"},
+    {404, laufzeitfehler::pfadZugriffsfehler,
+     "der Synchronisierungsdienst des Cloud-Speichers wurde beendet; bitte ihn starten"},
+    {382, laufzeitfehler::pfadZugriffsfehler,
+     "die Datei liegt nur im Cloud-Speicher, und dessen Dienst ist nicht verbunden"},
+    {388, laufzeitfehler::pfadZugriffsfehler,
+     "die Datei liegt nur im Cloud-Speicher, und das Netzwerk ist nicht erreichbar"},
+    {389, laufzeitfehler::pfadZugriffsfehler,
+     "die Datei liegt nur im Cloud-Speicher und konnte nicht geladen werden"},
+};
+
 } // namespace
 
 laufzeitfehler windowsfehler(unsigned long fehler, const std::string& name) {
+    for (const windowsursache& u : eigeneUrsachen) {
+        if (u.fehler == fehler) {
+            return laufzeitfehler(u.nummer, name + " (" + u.ursache + ")");
+        }
+    }
     switch (fehler) {
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:

@@ -69,15 +69,27 @@ std::string nachUtf8(std::string_view bytes) {
     return utf8;
 }
 
-std::optional<std::string> ausUtf8(std::string_view utf8) {
+bool istUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::optional<utf8zeichen> z = utf8Lesen(bytes, i);
+        if (!z) {
+            return false;
+        }
+        i += z->laenge;
+    }
+    return true;
+}
+
+std::optional<std::string> alsCp1252(std::string_view utf8) {
     std::string bytes;
     bytes.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const std::optional<utf8zeichen> z = utf8Lesen(utf8, i);
-        if (!z) {
+        const int byte = z ? windows1252::byteVon(z->zeichen) : -1;
+        if (byte < 0) {
             return std::nullopt;
         }
-        bytes += byteVon(z->zeichen);
+        bytes += static_cast<char>(byte);
         i += z->laenge;
     }
     return bytes;

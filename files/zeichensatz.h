@@ -6,8 +6,8 @@
 #include <string_view>
 
 // The settings text, the field texts and the captions are held as bytes of
-// Windows-1252, one character per byte. These are the only conversions
-// between those bytes and Unicode. The five bytes that Windows-1252 leaves
+// Windows-1252, one character per byte; paths are UTF-8. These are the only
+// conversions between those bytes and Unicode. The five bytes that Windows-1252 leaves
 // undefined map to the C1 control characters of the same value, so all 256
 // byte values survive a round trip.
 
@@ -20,9 +20,12 @@ std::string nachCp1252(std::u16string_view text);
 // UTF-8 of the bytes, for file names and for messages.
 std::string nachUtf8(std::string_view bytes);
 
-// The bytes of strictly valid UTF-8, or nothing when any byte breaks it
-// (see utf8Lesen). Characters that Windows-1252 lacks become "?".
-std::optional<std::string> ausUtf8(std::string_view utf8);
+// True for strictly valid UTF-8 (see utf8Lesen).
+bool istUtf8(std::string_view bytes);
+
+// The Windows-1252 bytes of strictly valid UTF-8 whose every character
+// Windows-1252 has; nothing otherwise.
+std::optional<std::string> alsCp1252(std::string_view utf8);
 
 // One character of UTF-8 at byte `i`: its code point and how many bytes it
 // takes; nothing where the bytes are not strictly valid UTF-8 (a cut or

@@ -5,9 +5,10 @@
 #include <optional>
 #include <string>
 
-// What the editing logic needs of the main window, and nothing more. All
-// texts are Windows-1252 bytes. The window implements it; tests use an
-// in-memory one.
+// What the editing logic needs of the main window, and nothing more. The
+// texts of fields, results, captions and questions are Windows-1252 bytes;
+// the path box's text and notes are UTF-8, so that a folder may be named in
+// any script. The window implements it; tests use an in-memory one.
 //
 // The public calls check the control array indices and raise the
 // missing-element error for an index the window does not have, so every
@@ -39,7 +40,7 @@ class ablage {
     void setzeFeld(std::int16_t index, const std::string& text);     // Text1(index)
     void setzeErgebnis(std::int16_t index, const std::string& text); // Text3(index)
 
-    virtual std::string pfadtext() const = 0; // Text2
+    virtual std::string pfadtext() const = 0; // Text2, UTF-8
     virtual void setzePfadtext(const std::string& text) = 0;
     virtual bool pfadAktiv() const = 0;
     virtual void setzePfadAktiv(bool aktiv) = 0;
@@ -55,6 +56,8 @@ class ablage {
     virtual void zeigen() = 0;
     // Modal question with the buttons Yes (the default) and No; true for Yes.
     virtual bool frageJaNein(const std::string& text) = 0;
+    // Modal note with an OK button; UTF-8.
+    virtual void hinweisen(const std::string& text) = 0;
 
   protected:
     virtual std::string liesFeld(int index) const = 0;

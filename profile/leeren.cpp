@@ -2,7 +2,7 @@
 
 void leeren(ablage& fenster) {
     felderLeeren(fenster);
-    fenster.setzePfadtext(std::string(pfadhinweis));
+    fenster.setzePfadtext("");
 }
 
 void felderLeeren(ablage& fenster) {

@@ -23,16 +23,21 @@ std::string ausPfaddatei(std::string_view dateiinhalt) {
     if (utf8.starts_with(bytereihenfolgemarke)) {
         utf8.remove_prefix(bytereihenfolgemarke.size());
     }
-    if (auto bytes = ausUtf8(utf8)) {
-        return std::move(*bytes);
+    if (istUtf8(utf8)) {
+        return std::string(utf8);
     }
-    return std::string(dateiinhalt);
+    return nachUtf8(dateiinhalt);
 }
 
-std::string fuerPfaddatei(std::string_view pfadtext) {
+std::string fuerPfaddatei(std::string_view pfad) {
 #ifdef _WIN32
-    return std::string(pfadtext);
+    // Bytes that would read back as other UTF-8 letters go as UTF-8 too.
+    auto bytes = alsCp1252(pfad);
+    if (bytes && (*bytes == pfad || !istUtf8(*bytes))) {
+        return std::move(*bytes);
+    }
+    return std::string(bytereihenfolgemarke) + std::string(pfad);
 #else
-    return nachUtf8(pfadtext);
+    return std::string(pfad);
 #endif
 }

@@ -13,13 +13,13 @@ inline constexpr std::string_view pfaddateiname = "ini.txt";
 // first line: input past end of file.
 std::string ersteZeile(std::string_view dateiinhalt);
 
-// "ini.txt" is written in the platform's encoding: UTF-8, and on Windows its
-// code page Windows-1252, which the logic holds anyway. It is read as UTF-8
-// where its bytes are valid UTF-8, and as Windows-1252 where not, as earlier
-// versions and Windows write it. A leading byte-order mark is dropped;
-// characters that Windows-1252 lacks become "?".
+// The path as UTF-8. "ini.txt" is read as UTF-8 where its bytes are valid
+// UTF-8 (a leading byte-order mark dropped), and as Windows-1252 where not,
+// as earlier versions and older Windows programs write it.
 std::string ausPfaddatei(std::string_view dateiinhalt);
 
-// The file's content for a path text in Windows-1252: in the platform's
-// encoding, no line end.
-std::string fuerPfaddatei(std::string_view pfadtext);
+// The file's content for a path in UTF-8, with no line end: UTF-8 as it is;
+// on Windows, Windows-1252 where every character has a byte there, so that
+// older readers still read it, and else UTF-8 behind a byte-order mark, as
+// also where those bytes would read back as UTF-8 of other letters.
+std::string fuerPfaddatei(std::string_view pfad);

@@ -10,17 +10,28 @@ void profilformular::pfadBearbeiten() {
 }
 
 void profilformular::pfadUmschalten() {
-    if (fenster_.pfadAktiv()) {
-        fenster_.setzePfadAktiv(false);
-        fenster_.setzePfadknopftext("Pfad");
-        fenster_.setzePfadfarbe(ablage::pfadfarbe::schaltflaeche);
-        // An empty box names no folder; saved, it would leave an "ini.txt"
-        // that every later start refuses. The last saved path stays.
-        if (!fenster_.pfadtext().empty()) {
-            dateiSchreiben(pfaddateiname, fuerPfaddatei(mitTrenner(fenster_.pfadtext())));
-        }
-    } else {
+    if (!fenster_.pfadAktiv()) {
         pfadBearbeiten();
+        lesen();
+        return;
     }
+    // An empty box names no folder; saved, it would leave an "ini.txt"
+    // that every later start refuses. The last saved path stays.
+    const std::string text = fenster_.pfadtext();
+    const bool speichern = !text.empty();
+    if (speichern) {
+        // Saved first: a save that fails leaves the box editable with the
+        // typed text, and the error says why.
+        dateiSchreiben(pfaddateiname, fuerPfaddatei(mitTrenner(text)));
+    }
+    fenster_.setzePfadAktiv(false);
+    fenster_.setzePfadknopftext("Pfad");
+    fenster_.setzePfadfarbe(ablage::pfadfarbe::schaltflaeche);
     lesen();
+    if (speichern && !dateiExistiert(dateiname())) {
+        fenster_.hinweisen("Der Ordner enthält keine „" + std::string(einstellungsdatei) +
+                           "“. Gesucht wurde:\n" + dateiname() +
+                           "\n\nBitte den Ordner wählen, in dem das Programm seine "
+                           "Einstellungen speichert.");
+    }
 }

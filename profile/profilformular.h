@@ -9,8 +9,8 @@
 
 // The state and the procedures behind the main window: loading the two
 // selected profiles into the fields, writing either half back, and the path
-// button. All texts are Windows-1252 bytes; the window is reached only
-// through the store.
+// button. The settings text and the fields are Windows-1252 bytes, the path
+// is UTF-8; the window is reached only through the store.
 class profilformular {
   public:
     static constexpr std::string_view einstellungsdatei = "ApplicationSettings.xml";
@@ -33,11 +33,13 @@ class profilformular {
     // The path button: from the locked state the path box becomes editable;
     // from the editing state its text is saved to "ini.txt", with the
     // separator appended when it names a folder without one, and the box is
-    // locked again. Both end with a reload.
+    // locked again. Both end with a reload; a save that fails leaves the box
+    // editable with its text, and no reload runs. A saved folder without the
+    // settings file is named in a note after the reload.
     void pfadUmschalten();
 
-    // The settings folder as "ini.txt" gave it at the last load. The
-    // settings text is not kept: the writers read the file afresh.
+    // The settings folder, UTF-8, as "ini.txt" gave it at the last load.
+    // The settings text is not kept: the writers read the file afresh.
     const std::string& pfad() const { return pfad_; }
 
   private:

@@ -56,7 +56,7 @@ MainForm::MainForm() {
     fokusfolgeSetzen();
     auswahlknoepfeEinrichten();
     ordnerwahlEinrichten();
-    Text2->setPlaceholderText(alsText(pfadhinweis));
+    Text2->setPlaceholderText(ausUtf8(pfadhinweis));
     setzePfadAktiv(false);
     setzePfadfarbe(pfadfarbe::bildlaufleiste);
     Text1[0]->setFocus();
@@ -172,14 +172,15 @@ void MainForm::ordnerwahlEinrichten() {
     ordnerwahl_->setToolTip("Ordner wählen … (Strg+O)");
     ordnerwahl_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ordnerwahl_->setShortcutContext(Qt::WidgetShortcut);
-    connect(ordnerwahl_, &QAction::triggered, this, [this] { ordnerWaehlen(); });
+    connect(ordnerwahl_, &QAction::triggered, this,
+            [this] { ausfuehren([this] { ordnerWaehlen(); }); });
 }
 
 void MainForm::ordnerWaehlen() {
     const QString start = ordnerExistiert(pfadtext()) ? Text2->text() : QDir::homePath();
     const QString ordner = QFileDialog::getExistingDirectory(this, "Ordner wählen", start);
     if (!ordner.isEmpty()) {
-        setzePfadtext(mitTrenner(alsBytes(QDir::toNativeSeparators(ordner))));
+        setzePfadtext(mitTrenner(alsUtf8(QDir::toNativeSeparators(ordner))));
     }
 }
 
@@ -299,11 +300,11 @@ void MainForm::schreibErgebnis(int index, const std::string& text) {
 }
 
 std::string MainForm::pfadtext() const {
-    return alsBytes(Text2->text());
+    return alsUtf8(Text2->text());
 }
 
 void MainForm::setzePfadtext(const std::string& text) {
-    Text2->setText(alsText(text));
+    Text2->setText(ausUtf8(text));
 }
 
 bool MainForm::pfadAktiv() const {
@@ -355,6 +356,12 @@ void MainForm::zeigen() {
     if (!window()->isVisible()) {
         window()->show();
     }
+}
+
+void MainForm::hinweisen(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, titel, ausUtf8(text), QMessageBox::Ok, this);
+    deutscheKnoepfe(box);
+    box.exec();
 }
 
 bool MainForm::frageJaNein(const std::string& text) {

@@ -47,6 +47,7 @@ class MainForm : public QWidget, public ablage {
     void setzePfadknopftext(const std::string& text) override;
     void zeigen() override;
     bool frageJaNein(const std::string& text) override;
+    void hinweisen(const std::string& text) override;
 
   protected:
     std::string liesFeld(int index) const override;

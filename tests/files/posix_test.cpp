@@ -222,13 +222,13 @@ TEST_F(posix, gepflanzterVerweisWirdNichtVerfolgt) {
 }
 
 // A file size limit makes the write fail with a German message instead of
-// ending the program.
+// ending the program, which ignores SIGXFSZ from its start.
 TEST_F(posix, groessengrenzeWirdGemeldet) {
     const std::string datei = (ordner_ / "ApplicationSettings.xml").string();
     schreiben(datei, "alt");
     const pid_t kind = ::fork();
     if (kind == 0) {
-        std::signal(SIGXFSZ, SIG_DFL);
+        std::signal(SIGXFSZ, SIG_IGN);
         const rlimit grenze{1024, 1024};
         ::setrlimit(RLIMIT_FSIZE, &grenze);
         try {

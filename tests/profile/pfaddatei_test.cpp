@@ -2,6 +2,7 @@
 #include "pfaddatei.h"
 #include "profilformular.h"
 #include "speicherablage.h"
+#include "zeichensatz.h"
 
 #include <gtest/gtest.h>
 
@@ -13,47 +14,48 @@ TEST(pfaddatei, utf8OderWindows1252) {
     const struct {
         const char* fall;
         std::string inhalt;
-        std::string pfad; // Windows-1252
+        std::string pfad; // UTF-8
     } faelle[] = {
         {"ASCII", "/home/anna/navi/", "/home/anna/navi/"},
-        {"UTF-8", "/home/j\xC3\xBCrgen/", "/home/j\xFCrgen/"},
-        {"UTF-8, euro sign and four-byte character", "\xE2\x82\xAC/\xF0\x9F\x9A\x97/", "\x80/?/"},
+        {"UTF-8", "/home/j\xC3\xBCrgen/", "/home/j\xC3\xBCrgen/"},
+        {"UTF-8 outside Windows-1252",
+         "/\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x80\x93 A\xC4\x9Fr\xC4\xB1/",
+         "/\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x80\x93 A\xC4\x9Fr\xC4\xB1/"},
+        {"four-byte character", "/\xF0\x9F\x9A\x97/", "/\xF0\x9F\x9A\x97/"},
         {"UTF-8 with byte-order mark",
          "\xEF\xBB\xBF/gr\xC3\xB6\xC3\x9F"
          "e/",
-         "/gr\xF6\xDF"
+         "/gr\xC3\xB6\xC3\x9F"
          "e/"},
-        {"UTF-8, a character Windows-1252 lacks", "/\xC5\x82odz/", "/?odz/"},
-        {"Windows-1252", "/home/j\xFCrgen/", "/home/j\xFCrgen/"},
-        {"Windows-1252, byte at the end", "C:\\Stra\xDF", "C:\\Stra\xDF"},
-        {"overlong form", "/\xC0\xAF/", "/\xC0\xAF/"},
-        {"surrogate", "/\xED\xA0\x80/", "/\xED\xA0\x80/"},
-        {"above U+10FFFF", "/\xF4\x90\x80\x80/", "/\xF4\x90\x80\x80/"},
-        {"cut-off sequence", "/\xE2\x82", "/\xE2\x82"},
-        {"Windows-1252, a lead byte before letters", "/m\xE4rz/", "/m\xE4rz/"},
-        {"Windows-1252, a two-byte lead before letters",
-         "/Stra\xDF"
-         "e/",
-         "/Stra\xDF"
-         "e/"},
+        {"Windows-1252", "/home/j\xFCrgen/", "/home/j\xC3\xBCrgen/"},
+        {"Windows-1252, a lone euro sign", "/\x80/", "/\xE2\x82\xAC/"},
+        {"Windows-1252, byte at the end", "C:\\Stra\xDF", "C:\\Stra\xC3\x9F"},
+        {"overlong form", "/\xC0\xAF/", "/\xC3\x80\xC2\xAF/"},
+        {"surrogate", "/\xED\xA0\x80/", "/\xC3\xAD\xC2\xA0\xE2\x82\xAC/"},
+        {"cut-off sequence", "/\xE2\x82", "/\xC3\xA2\xE2\x80\x9A"},
     };
     for (const auto& fall : faelle) {
         EXPECT_EQ(ausPfaddatei(fall.inhalt), fall.pfad) << fall.fall;
     }
 }
 
-// Windows-1252 on Windows, which the route planner there reads too; UTF-8
-// elsewhere. Either way every byte comes back.
+// UTF-8 elsewhere; on Windows Windows-1252, which older readers there read
+// too, where it holds every letter and cannot be misread as UTF-8. Either
+// way every path comes back.
 TEST(pfaddatei, geschriebenInDerKodierungDerPlattform) {
+    const std::string lodz = "C:\\\xC5\x81\xC3\xB3\x64\xC5\xBA\\";
 #ifdef _WIN32
-    EXPECT_EQ(fuerPfaddatei("C:\\j\xFCrgen\\\x80\x81"), "C:\\j\xFCrgen\\\x80\x81");
+    EXPECT_EQ(fuerPfaddatei("C:\\j\xC3\xBCrgen\\\xE2\x82\xAC"), "C:\\j\xFCrgen\\\x80");
+    EXPECT_EQ(fuerPfaddatei(lodz), "\xEF\xBB\xBF" + lodz);
+    EXPECT_EQ(fuerPfaddatei("C:\\\xC3\x83\xC2\xBC"), "\xEF\xBB\xBF"
+                                                     "C:\\\xC3\x83\xC2\xBC")
+        << "\"\xC3\x83\xC2\xBC\" in Windows-1252 would read back as UTF-8";
 #else
-    EXPECT_EQ(fuerPfaddatei("/home/j\xFCrgen/\x80\x81"),
-              "/home/j\xC3\xBCrgen/\xE2\x82\xAC\xC2\x81");
+    EXPECT_EQ(fuerPfaddatei(lodz), lodz);
 #endif
     for (int b = 0; b < 256; ++b) {
-        const std::string byte(1, static_cast<char>(b));
-        EXPECT_EQ(ausPfaddatei(fuerPfaddatei(byte)), byte) << b;
+        const std::string pfad = nachUtf8(std::string(1, static_cast<char>(b))) + lodz;
+        EXPECT_EQ(ausPfaddatei(fuerPfaddatei(pfad)), pfad) << b;
     }
 }
 

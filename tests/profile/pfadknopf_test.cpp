@@ -92,9 +92,11 @@ TEST_F(pfadknopf, nichtSchreibbarePfaddatei) {
     fs::permissions("ini.txt", fs::perms::owner_read);
     EXPECT_EQ(fehlernummer([&] { formular_.pfadUmschalten(); }), 70);
     EXPECT_EQ(lesen("ini.txt"), "/alt/");
-    EXPECT_FALSE(fenster_.aktiv);
-    EXPECT_EQ(fenster_.pfadknopf, "Pfad");
-    EXPECT_EQ(fenster_.farbe, ablage::pfadfarbe::schaltflaeche);
+    // Still editing, with the typed text, to be saved once the cause is gone.
+    EXPECT_TRUE(fenster_.aktiv);
+    EXPECT_EQ(fenster_.pfad, "/neu/");
+    EXPECT_EQ(fenster_.pfadknopf, "Fertig");
+    EXPECT_EQ(fenster_.farbe, ablage::pfadfarbe::weiss);
     EXPECT_EQ(fenster_.felder[0], "bleibt") << "no reload after the failed save";
     EXPECT_EQ(formular_.pfad(), "/alt/");
 }

@@ -23,6 +23,7 @@ class speicherablage : public ablage {
     int feldschreibungen = 0; // writes that reached the fields
     bool antwort = true;
     std::vector<std::string> fragen;
+    std::vector<std::string> hinweise;
     std::function<void()> waehrendDerFrage; // what happens while the box is open
 
     speicherablage() { ergebnisse.fill("-"); }
@@ -48,6 +49,7 @@ class speicherablage : public ablage {
         }
         return antwort;
     }
+    void hinweisen(const std::string& text) override { hinweise.push_back(text); }
 
   protected:
     std::string liesFeld(int index) const override { return felder[index]; }
