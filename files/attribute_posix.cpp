@@ -10,15 +10,21 @@
 
 namespace {
 
+// True where the file system keeps no extended attributes (many FUSE
+// mounts say so), or the one asked for is gone.
+bool keineAttribute(int fehler) {
+    return fehler == ENOTSUP || fehler == EOPNOTSUPP || fehler == ENODATA;
+}
+
 // The bytes that `abfrage(ziel, groesse)` reports, asked again while they
 // grow between the call for the size and the call for the bytes. Nothing
-// where the file system keeps no extended attributes.
+// where the file system keeps no extended attributes, whichever call says so.
 template <typename abfrage_t>
 std::optional<std::string> abfragen(abfrage_t&& abfrage, const std::string& name) {
     for (;;) {
         const ssize_t groesse = abfrage(nullptr, 0);
         if (groesse < 0) {
-            if (errno == ENOTSUP || errno == ENODATA) {
+            if (keineAttribute(errno)) {
                 return std::nullopt;
             }
             throw systemfehler(errno, name);
@@ -28,6 +34,9 @@ std::optional<std::string> abfragen(abfrage_t&& abfrage, const std::string& name
         if (n >= 0) {
             wert.resize(static_cast<std::size_t>(n));
             return wert;
+        }
+        if (keineAttribute(errno)) {
+            return std::nullopt;
         }
         if (errno != ERANGE) {
             throw systemfehler(errno, name);

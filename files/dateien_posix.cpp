@@ -9,7 +9,9 @@
 #include "vergleich.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -134,16 +136,23 @@ void ordnerSynchronisieren(const std::string& dateiname) {
 }
 
 // Where the open file really lies: the kernel followed every link on the way
-// to it, with its protections, and names the result. Where /proc is missing
-// the name as given is the place.
+// to it, with its protections, and names the result; where /proc is missing,
+// the C library follows the links once more. The link itself is never the
+// place: replaced, it would turn into a plain file.
 std::string ortVon(int fd, const std::string& name) {
     const std::string verweis = "/proc/self/fd/" + std::to_string(fd);
     std::string ort(4096, '\0');
     const ssize_t n = ::readlink(verweis.c_str(), ort.data(), ort.size());
-    if (n <= 0 || static_cast<std::size_t>(n) >= ort.size()) {
-        return name;
+    if (n > 0 && static_cast<std::size_t>(n) < ort.size()) {
+        ort.resize(static_cast<std::size_t>(n));
+    } else {
+        const std::unique_ptr<char, decltype(&std::free)> echt(::realpath(name.c_str(), nullptr),
+                                                               &std::free);
+        if (!echt) {
+            throw systemfehler(errno, name);
+        }
+        ort = echt.get();
     }
-    ort.resize(static_cast<std::size_t>(n));
     // A file removed meanwhile has no place any more.
     struct stat offen {};
     struct stat dort {};

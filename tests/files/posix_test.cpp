@@ -194,6 +194,62 @@ TEST_F(posix, gruppeBleibtOhneEigentuemer) {
     EXPECT_EQ(st.st_mode & 07777, 0664u);
 }
 
+// A file system without extended attributes (many FUSE mounts) has none to
+// copy: whichever of the listing calls reports it, the replace goes on.
+TEST_F(posix, ohneErweiterteAttribute) {
+    const std::string datei = (ordner_ / "ApplicationSettings.xml").string();
+    schreiben(datei, "alt");
+    if (::setxattr(datei.c_str(), "user.tamvoril", "wert", 4, 0) != 0) {
+        GTEST_SKIP() << "no extended attributes here";
+    }
+    const auto ersetze = [&] { return fehlernummer([&] { dateiErsetzen(datei, "neu"); }); };
+    const verlauf sauber = verfolgen(ersetze, eingriff::keiner, 0);
+    int listen = 0;
+    for (std::size_t schritt = 0; schritt < sauber.aufrufe.size(); ++schritt) {
+        if (sauber.aufrufe[schritt] != SYS_flistxattr) {
+            continue;
+        }
+        ++listen;
+        schreiben(datei, "alt");
+        const verlauf v =
+            verfolgen(ersetze, eingriff::scheitern, static_cast<int>(schritt), EOPNOTSUPP);
+        EXPECT_EQ(v.ergebnis, 0) << "listing call " << listen;
+        EXPECT_EQ(lesen(datei), "neu");
+    }
+    EXPECT_EQ(listen, 2) << "the size, then the names";
+}
+
+// A write through a link to a file that does not exist yet either writes
+// that file, the link staying a link, or fails and leaves no empty file
+// behind: for "ini.txt" every later start would fail. Also where the
+// kernel cannot name the open file (a failed readlink).
+TEST_F(posix, verweisAufFehlendeDatei) {
+    fs::create_directory(ordner_ / "ziel");
+    const fs::path ziel = ordner_ / "ziel" / "ini.txt";
+    const fs::path verweis = ordner_ / "ini.txt";
+    const auto schreibe = [&] { return fehlernummer([&] { dateiSchreiben("ini.txt", "/a/"); }); };
+    fs::create_symlink(ziel, verweis);
+    const verlauf sauber = verfolgen(schreibe, eingriff::keiner, 0);
+    ASSERT_EQ(sauber.ergebnis, 0);
+    int gescheitert = 0;
+    for (std::size_t schritt = 0; schritt < sauber.aufrufe.size(); ++schritt) {
+        fs::remove(ziel);
+        fs::remove(verweis);
+        fs::create_symlink(ziel, verweis);
+        const verlauf v =
+            verfolgen(schreibe, eingriff::scheitern, static_cast<int>(schritt), ENOSPC);
+        EXPECT_TRUE(fs::is_symlink(verweis)) << "failing call " << schritt;
+        if (v.ergebnis == 0) {
+            EXPECT_EQ(lesen(ziel), "/a/") << "failing call " << schritt;
+        } else {
+            ++gescheitert;
+            // Failures of the folder's flush come after the rename.
+            EXPECT_TRUE(!fs::exists(ziel) || lesen(ziel) == "/a/") << "failing call " << schritt;
+        }
+    }
+    EXPECT_GT(gescheitert, 3);
+}
+
 // A link that another user planted in a shared sticky folder is not
 // followed by root: the kernel refuses it, and the file it points to stays.
 TEST_F(posix, gepflanzterVerweisWirdNichtVerfolgt) {

@@ -53,17 +53,67 @@ TEST_F(pfadknopf, derGetippteTextWirdNurUmDenTrennerErgaenzt) {
         {daten, daten + pfadtrenner, 0},
         {daten + pfadtrenner, daten + pfadtrenner, 0},
         {(ordner_ / "datei").string(), (ordner_ / "datei").string(), 0},
+#ifdef _WIN32
+        // Windows finds a folder typed with trailing blanks and dots without
+        // them, and so must the settings file's name behind it.
+        {daten + " ", daten + "\\", 0},
+        {daten + ". .", daten + "\\", 0},
+        {daten + "\\..", daten + "\\..\\", 0},
+        {"C:\\a|b\\", daten + "\\..\\", 52},
+#endif
         {" /mit Blank/ ", " /mit Blank/ ", 0},
         {"", " /mit Blank/ ", 0}, // an empty box keeps the last saved path
+        {std::string("/a\0/b/", 6), " /mit Blank/ ", 52},
     };
     for (const auto& fall : faelle) {
-        formular_.pfadUmschalten();
+        if (!fenster_.aktiv) {
+            formular_.pfadUmschalten();
+        }
         fenster_.pfad = fall.getippt;
         EXPECT_EQ(fehlernummer([&] { formular_.pfadUmschalten(); }), fall.fehler) << fall.getippt;
         EXPECT_EQ(lesen("ini.txt"), fall.gespeichert);
         EXPECT_EQ(fenster_.felder[0], "- - - -");
-        EXPECT_FALSE(fenster_.aktiv);
+        // A refused name is neither saved nor locked in.
+        EXPECT_EQ(fenster_.aktiv, fall.fehler != 0);
     }
+}
+
+// A folder named in any script is saved, loaded and written through; one
+// without the settings file is named in a note, after "Fertig" only.
+TEST_F(pfadknopf, ordnerInJederSchrift) {
+    const fs::path ordner = ordner_ / fs::path(u8"Łódź – Ağrı");
+    const std::u8string u8 = ordner.u8string();
+    const std::string name(u8.begin(), u8.end());
+    fs::create_directory(ordner);
+    schreiben(ordner / "ApplicationSettings.xml", demotext());
+    schreiben("ini.txt", "/irgendwo/");
+    formular_.lesen();
+    formular_.pfadUmschalten();
+    fenster_.pfad = name;
+    formular_.pfadUmschalten();
+    EXPECT_EQ(fenster_.pfad, name + pfadtrenner);
+    EXPECT_EQ(fenster_.felder[20], "80");
+#ifdef _WIN32
+    EXPECT_EQ(lesen("ini.txt"), "\xEF\xBB\xBF" + name + pfadtrenner);
+#else
+    EXPECT_EQ(lesen("ini.txt"), name + pfadtrenner);
+#endif
+    fenster_.felder[56] = "2.5";
+    formular_.routeUebernehmen();
+    EXPECT_NE(lesen(ordner / "ApplicationSettings.xml").find("<Value>2.5</Value>"),
+              std::string::npos);
+    EXPECT_TRUE(fenster_.hinweise.empty());
+
+    fs::remove(ordner / "ApplicationSettings.xml");
+    formular_.lesen();
+    EXPECT_TRUE(fenster_.hinweise.empty()) << "a load stays quiet";
+    formular_.pfadUmschalten();
+    formular_.pfadUmschalten();
+    ASSERT_EQ(fenster_.hinweise.size(), 1u);
+    EXPECT_NE(fenster_.hinweise[0].find(name + pfadtrenner + "ApplicationSettings.xml"),
+              std::string::npos)
+        << fenster_.hinweise[0];
+    EXPECT_EQ(fenster_.felder[20], "- - - -");
 }
 
 // The first start waits for a folder; one typed without its separator loads.

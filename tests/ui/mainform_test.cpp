@@ -486,6 +486,75 @@ class mainformTest : public QObject {
         QCOMPARE(dateiinhalt("ini.txt"), (daten + QDir::separator()).toStdString());
     }
 
+    // A folder named in any script is shown, saved, loaded and written
+    // through; one without the settings file is named in a note.
+    void ordnerInJederSchrift() {
+        const QString name = QString::fromUtf8("Łódź – Ağrı");
+        const fs::path unicode = fs::path(ordner_.path().toStdString()) / name.toStdString();
+        fs::create_directories(unicode);
+        fs::copy_file(einstellungen_, unicode / "ApplicationSettings.xml");
+        const QString leer = QDir::toNativeSeparators(ordner_.path()) + QDir::separator();
+        MainForm f;
+        f.Form_Load();
+        auto* pfad = el<QLineEdit>(f, "Text2");
+        auto* knopf = el<QPushButton>(f, "Command3");
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        pfad->setText(leer + name);
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        QCOMPARE(pfad->text(), leer + name + QDir::separator());
+        QCOMPARE(feld(f, 20), QString("80"));
+        el<QLineEdit>(f, "Text1", 56)->setText("2.5");
+        antwortgeber ja(QMessageBox::Yes);
+        f.Command2_Click(1);
+        QCOMPARE(ja.beantwortet, 1);
+        QVERIFY(dateiinhalt(unicode / "ApplicationSettings.xml").find("<Value>2.5</Value>") !=
+                std::string::npos);
+
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        pfad->setText(leer);
+        antwortgeber hinweis(QMessageBox::Ok);
+        QTest::mouseClick(knopf, Qt::LeftButton);
+        QCOMPARE(hinweis.beantwortet, 1);
+        QVERIFY2(hinweis.text.contains(leer + "ApplicationSettings.xml"), qPrintable(hinweis.text));
+        QCOMPARE(feld(f, 20), QString("- - - -"));
+        QCOMPARE(pfad->text(), leer);
+    }
+
+    // After a load that failed the box is empty, its hint only a
+    // placeholder: "Pfad" and "Fertig" without typing save nothing.
+    void hinweisWirdNieGespeichert() {
+        std::ofstream("ini.txt", std::ios::binary | std::ios::trunc);
+        MainForm f;
+        antwortgeber fehler(QMessageBox::Ok);
+        f.Form_Load();
+        QCOMPARE(fehler.beantwortet, 1);
+        auto* pfad = el<QLineEdit>(f, "Text2");
+        QCOMPARE(pfad->text(), QString());
+        QVERIFY(!pfad->placeholderText().isEmpty());
+        for (int druck = 0; druck < 2; ++druck) {
+            antwortgeber nochmal(QMessageBox::Ok); // the reload fails as before
+            QTest::mouseClick(el(f, "Command3"), Qt::LeftButton);
+            QCOMPARE(nochmal.beantwortet, 1);
+        }
+        QCOMPARE(dateiinhalt("ini.txt"), std::string());
+    }
+
+    // Ctrl+O belongs to the path box: pressed in a field while the box is
+    // editable, it opens no folder dialog (the guard would report one).
+    void ordnerwahlNurAusDemPfadfeld() {
+        fs::remove("ini.txt");
+        MainForm f;
+        f.Form_Load();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QVERIFY(el(f, "Text2")->isEnabled());
+        auto* geschwindigkeit = el<QLineEdit>(f, "Text1", 20);
+        geschwindigkeit->setFocus();
+        QTest::keyClick(geschwindigkeit, Qt::Key_O, Qt::ControlModifier);
+        QTest::qWait(100);
+        QCOMPARE(QApplication::focusWidget(), geschwindigkeit);
+    }
+
     void kontextmenueAufDeutsch() {
         MainForm f;
         const std::unique_ptr<QMenu> menue(
