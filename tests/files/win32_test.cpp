@@ -59,8 +59,8 @@ TEST_F(win32, gesperrteDateiHatEigeneMeldung) {
 
 // Names are Windows-1252 bytes and reach the system as UTF-16.
 TEST_F(win32, umlauteImNamen) {
-    const std::string name = "Stra\xDF"
-                             "e M\xE4rz.txt";
+    const std::string name = "Stra\xC3\x9F"
+                             "e M\xC3\xA4rz.txt";
     dateiErsetzen(name, "neu");
     EXPECT_TRUE(fs::exists(fs::path(u8"Straße März.txt")));
     EXPECT_EQ(dateiLesen(name), "neu");

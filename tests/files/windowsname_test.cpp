@@ -1,0 +1,70 @@
+// What reaches the Win32 wide-character calls, since Wine ignores the
+// classic length limit that real Windows enforces, and the German causes of
+// Win32 errors that have no errno of the same meaning.
+
+#include "systemfehler.h"
+#include "windowsname.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace {
+
+std::wstring aktuellerOrdner() {
+    std::wstring ordner(MAX_PATH * 4, L'\0');
+    ordner.resize(::GetCurrentDirectoryW(static_cast<DWORD>(ordner.size()), ordner.data()));
+    return ordner;
+}
+
+TEST(windowsname, kurzBleibtLangWirdAbsolutMitPraefix) {
+    const std::string a(120, 'a');
+    const std::string b(140, 'b');
+    const std::wstring wa(a.begin(), a.end());
+    const std::wstring wb(b.begin(), b.end());
+    const struct {
+        const char* fall;
+        std::string name;
+        std::wstring erwartet;
+    } faelle[] = {
+        {"short", "C:\\navi\\ApplicationSettings.xml", L"C:\\navi\\ApplicationSettings.xml"},
+        {"short and relative", "ini.txt", L"ini.txt"},
+        {"letters outside Windows-1252",
+         "C:\\\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x80\x93 A\xC4\x9Fr\xC4\xB1",
+         L"C:\\\u0141\u00F3d\u017A \u2013 A\u011Fr\u0131"},
+        {"four-byte character", "C:\\\xF0\x9F\x9A\x97", L"C:\\\xD83D\xDE97"},
+        {"long", "C:\\" + a + "\\" + b, L"\\\\?\\C:\\" + wa + L"\\" + wb},
+        {"long, forward slashes", "C:/" + a + "/" + b, L"\\\\?\\C:\\" + wa + L"\\" + wb},
+        {"long share", "\\\\server\\share\\" + a + "\\" + b,
+         L"\\\\?\\UNC\\server\\share\\" + wa + L"\\" + wb},
+        {"long relative", a + "\\" + b, L"\\\\?\\" + aktuellerOrdner() + L"\\" + wa + L"\\" + wb},
+        {"prefixed already", "\\\\?\\C:\\" + a, L"\\\\?\\C:\\" + wa},
+    };
+    for (const auto& fall : faelle) {
+        EXPECT_EQ(windowsname(fall.name), fall.erwartet) << fall.fall;
+    }
+}
+
+TEST(windowsfehler, eigeneUrsachen) {
+    const struct {
+        unsigned long fehler;
+        int nummer;
+        const char* ursache;
+    } faelle[] = {
+        {123, 52, "Datei-, Ordner- oder Laufwerksname ungültig"},
+        {67, 53, "Netzwerkfreigabe nicht gefunden"},
+        {21, 75, "Laufwerk nicht bereit"},
+        {1167, 75, "Gerät nicht angeschlossen"},
+        {1224, 70, "in den Speicher geladen"},
+        {362, 75, "Synchronisierungsdienst des Cloud-Speichers läuft nicht"},
+        {388, 75, "nur im Cloud-Speicher"},
+    };
+    for (const auto& fall : faelle) {
+        const laufzeitfehler f = windowsfehler(fall.fehler, "C:\\x");
+        EXPECT_EQ(f.nummer(), fall.nummer) << fall.fehler;
+        EXPECT_NE(f.beschreibung().find(fall.ursache), std::string::npos) << f.beschreibung();
+        EXPECT_EQ(f.beschreibung().find("Windows-Fehler"), std::string::npos) << fall.fehler;
+    }
+}
+
+} // namespace
