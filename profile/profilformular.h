@@ -33,7 +33,8 @@ class profilformular {
     // The path button: from the locked state the path box becomes editable;
     // from the editing state its text is saved to "ini.txt", with the
     // separator appended when it names a folder without one, and the box is
-    // locked again. Both end with a reload.
+    // locked again. Both end with a reload, but for a failed save: its error
+    // leaves the box locked with the unsaved text and the fields as they were.
     void pfadUmschalten();
 
     // The settings folder as "ini.txt" gave it at the last load. The
