@@ -23,6 +23,8 @@ std::string vorlaeufigerName(std::string_view dateiname, std::string_view kennun
 // A random tag for a temporary name, different on every call.
 std::string zufallskennung();
 
-// The message for a file that another program changed, replaced or removed
-// while the question was open.
+// The message for a file that another program changed, replaced, removed or
+// made while it was being replaced: for a writer, while the question was
+// open. Saving "ini.txt" raises the same text when overtaken so, although no
+// question was asked there.
 [[noreturn]] void geaendert(const std::string& name);

@@ -5,8 +5,10 @@
 
 // The one error type of the editing logic: a runtime error number with its
 // German description. The window reports it at its event boundary. Inside
-// the logic only the write guard catches it, to take a field that does not
-// read as a number for what it is and name it in an error of its own.
+// the logic two places handle it: the load takes "file not found" (53) for
+// "ini.txt" as a first start, and the write guard takes a field that does not
+// read as a number for what it is and names it in an error of its own. Other
+// places catch it only to undo a step and raise it again.
 class laufzeitfehler : public std::runtime_error {
   public:
     enum fehlernummer : int {

@@ -33,9 +33,10 @@ class profilformular {
     // The path button: from the locked state the path box becomes editable;
     // from the editing state its text is saved to "ini.txt", with the
     // separator appended when it names a folder without one, and the box is
-    // locked again. Both end with a reload; a save that fails leaves the box
-    // editable with its text, and no reload runs. A saved folder without the
-    // settings file is named in a note after the reload.
+    // locked again. Both end with a reload, but for a failed save: its error
+    // leaves the box editable with the unsaved text and the fields as they
+    // were. A saved folder without the settings file is named in a note
+    // after the reload.
     void pfadUmschalten();
 
     // The settings folder, UTF-8, as "ini.txt" gave it at the last load.

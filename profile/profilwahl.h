@@ -8,8 +8,10 @@
 
 // Which profile a selection caption means and where it stands in the
 // settings text, decided here alone, so that a load and both writers always
-// work on the same profile and the confirmation shows the passage that is
-// written.
+// work on the same profile and the confirmation's cut starts at the profile
+// that is written. The cut follows markers of its own, so it need not show
+// every group written: in the sample, the vehicle's specials and the route
+// value stand outside it.
 
 enum class zweck { laden, schreiben };
 

@@ -4,12 +4,7 @@
 # keyboard, selects another vehicle, and checks the settings file's bytes and
 # the texts the window shows.
 # Usage: ende_zu_ende.sh PROGRAM DEMO_FOLDER
-set -euo pipefail
-programm=$1
-demo=$2
-source "$(dirname "$0")/../../scripts/xhilfe.sh"
-source "$(dirname "$0")/../pruefhilfe.sh"
-arbeitsordner_mit_demo "$demo"
+source "$(dirname "$0")/fensterstart.sh" "$@"
 datei="$arbeit/einstellungen/ApplicationSettings.xml"
 
 # Retries a command for up to ten seconds until it succeeds.
@@ -27,21 +22,8 @@ nur_hauptfenster() {
 }
 
 rm "$arbeit/ini.txt" # a first start
-xvfb_starten
 # The folder dialog starts at HOME and keeps its own settings there.
-(cd "$arbeit" && exec env -u QT_QPA_PLATFORM HOME="$arbeit" "$programm") &
-TOOL_PID=$!
-fenster_finden
-
-# Centres of the controls, in pixels of the client area.
-command3="43 633"
-text1_3="388 81"
-text1_20="124 129"
-text1_36="122 444"
-text3_0="124 687"
-command2_0="721 316"
-command2_1="720 571"
-command1_4="476 340"
+programm_starten 1024x800 HOME="$arbeit"
 
 sleep 1
 pruefe "a first start shows no message box" nur_hauptfenster

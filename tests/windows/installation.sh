@@ -39,7 +39,7 @@ pruefe "started from the Start menu, the window shows" start_und_fenster
 pruefe "its working folder was made" test -d "$startordner"
 printf '%s\\' "$(winepath -w "$arbeit/einstellungen")" >"$startordner/ini.txt"
 start_und_fenster
-pruefe "it loads the folder that %APPDATA%\\Tamvoril\\ini.txt names" warten_auf_text 124 687 "96"
+pruefe "it loads the folder that %APPDATA%\\Tamvoril\\ini.txt names" warten_auf_text $text3_0 "96"
 wineserver -k
 
 pruefe "the uninstaller succeeds silently" wine "$programme/Deinstallieren.exe" /S
