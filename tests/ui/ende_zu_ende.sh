@@ -5,7 +5,10 @@
 # the texts the window shows.
 # Usage: ende_zu_ende.sh PROGRAM DEMO_FOLDER
 source "$(dirname "$0")/fensterstart.sh" "$@"
-datei="$arbeit/einstellungen/ApplicationSettings.xml"
+# A folder named with letters that Windows-1252 lacks, as users name theirs.
+ordnername="Łódź – Ağrı"
+mv "$arbeit/einstellungen" "$arbeit/$ordnername"
+datei="$arbeit/$ordnername/ApplicationSettings.xml"
 
 # Retries a command for up to ten seconds until it succeeds.
 binnen() {
@@ -14,6 +17,13 @@ binnen() {
     sleep 0.1
   done
   "$@"
+}
+
+# Pastes the text where the focus is: typing reaches no letter that the
+# keyboard map lacks, and under Wine not even "ö".
+einfuegen() {
+  printf %s "$1" | xclip -selection clipboard
+  xdotool key ctrl+v
 }
 
 # True once no window but the main one is shown: the message box is closed.
@@ -30,13 +40,14 @@ pruefe "a first start shows no message box" nur_hauptfenster
 if [ -n "${ORDNER_ALS_WINDOWSPFAD:-}" ]; then
   # Under Wine the folder dialog is Wine's, not Windows': the folder is typed
   # into the path box, which has the focus, as a Windows path on drive Z:.
-  ordner="Z:$arbeit/einstellungen/"
-  xdotool windowfocus --sync "$FENSTER" type "${ordner//\//\\}"
+  ordner="Z:$arbeit/$ordnername/"
+  xdotool windowfocus --sync "$FENSTER"
+  einfuegen "${ordner//\//\\}"
 else
   xdotool windowfocus --sync "$FENSTER" key ctrl+o # the focus is in the path box
   pruefe "Ctrl+O opens the folder dialog" binnen xdotool search --onlyvisible --name '^Ordner wählen$' \
     windowfocus --sync
-  xdotool type "$arbeit/einstellungen"
+  einfuegen "$arbeit/$ordnername"
   # The first Return may only take the offered completion.
   pruefe "Return chooses the folder" binnen sh -c \
     "xdotool key Return; sleep 0.3; ! xdotool search --onlyvisible --name '^Ordner wählen$'"
