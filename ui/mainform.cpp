@@ -1,11 +1,8 @@
 #include "mainform.h"
 
 #include "dateien.h"
-#include "ergebnisse.h"
 #include "farben.h"
-#include "laufzeitfehler.h"
 #include "layouttabelle.h"
-#include "meldungsknoepfe.h"
 #include "ordnerpfad.h"
 #include "schrift.h"
 #include "steuerelemente.h"
@@ -14,14 +11,10 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QPainter>
 #include <QStyle>
-#include <QTimer>
 
 namespace {
-
-constexpr const char* titel = "Tamvoril";
 
 int pixel(int twips) {
     return qRound(static_cast<double>(twips) / twipsProPixel);
@@ -30,11 +23,6 @@ int pixel(int twips) {
 QString objektname(std::string_view name, int index) {
     const QString basis = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     return index < 0 ? basis : basis + "(" + QString::number(index) + ")";
-}
-
-// Command1(0..4) select the vehicle, Command1(5..8) the route type.
-ablage::auswahl auswahlDesKnopfs(int index) {
-    return index <= 4 ? ablage::auswahl::fahrzeug : ablage::auswahl::route;
 }
 
 template <typename typ> void einordnen(std::vector<typ*>& feld, int index, typ* element) {
@@ -47,7 +35,7 @@ template <typename typ> void einordnen(std::vector<typ*>& feld, int index, typ* 
 } // namespace
 
 MainForm::MainForm() {
-    setWindowTitle(titel);
+    setWindowTitle(fenstertitel);
     setWindowIcon(QIcon(":/tamvoril.png"));
     setFixedSize(pixel(fensterbreite), pixel(fensterhoehe));
     setPalette(fensterpalette());
@@ -200,174 +188,6 @@ void MainForm::paintEvent(QPaintEvent*) {
     }
 }
 
-// The five events.
-
-void MainForm::Form_Load() {
-    // The load resets the fields first thing.
-    ausfuehren([this] { formular_.lesen(); });
-}
-
-void MainForm::Command1_Click(int index) {
-    ausfuehren([this, index] {
-        if (index >= 0 && index <= 8) {
-            setzeBeschriftung(auswahlDesKnopfs(index), alsBytes(Command1[index]->text()));
-        }
-        formular_.lesen();
-    });
-}
-
-void MainForm::Command2_Click(int index) {
-    ausfuehren([this, index] {
-        if (index == 0) {
-            formular_.fahrzeugUebernehmen();
-        } else {
-            formular_.routeUebernehmen();
-        }
-    });
-}
-
-void MainForm::Command3_Click() {
-    ausfuehren([this] { formular_.pfadUmschalten(); });
-}
-
-void MainForm::Text1_LostFocus(int index) {
-    ausfuehren([this, index] { feldVerlassen(*this, static_cast<std::int16_t>(index)); }, true);
-}
-
-void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMelden) {
-    if (laeuft_) {
-        return;
-    }
-    laeuft_ = true;
-    try {
-        handler();
-    } catch (const laufzeitfehler& f) {
-        ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
-    } catch (const std::bad_alloc&) {
-        const laufzeitfehler f(laufzeitfehler::speichermangel);
-        ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
-    } catch (const std::exception&) {
-        // The library's own texts are English: say in German what happened.
-        ausstehend_.push_back({0, "Interner Fehler; die Aktion wurde abgebrochen."});
-    }
-    laeuft_ = false;
-    if (ausstehend_.empty()) {
-        return;
-    }
-    if (spaeterMelden) {
-        // A box opened inside a focus change would swallow the click that
-        // caused it.
-        QTimer::singleShot(0, this, [this] { melden(); });
-    } else {
-        melden();
-    }
-}
-
-void MainForm::melden() {
-    if (laeuft_) {
-        return; // the running handler reports them when it ends
-    }
-    laeuft_ = true; // no handler runs while a box is open
-    while (!ausstehend_.empty()) {
-        const meldung m = ausstehend_.front();
-        ausstehend_.erase(ausstehend_.begin());
-        const QString text =
-            m.nummer > 0 ? QString("Laufzeitfehler '%1':\n\n%2").arg(m.nummer).arg(m.beschreibung)
-                         : m.beschreibung;
-        QMessageBox box(QMessageBox::Critical, titel, text, QMessageBox::Ok, this);
-        deutscheKnoepfe(box);
-        box.exec();
-    }
-    laeuft_ = false;
-}
-
-// The store.
-
-std::string MainForm::liesFeld(int index) const {
-    return alsBytes(Text1[index]->text());
-}
-
-std::string MainForm::liesFeldname(int index) const {
-    return alsBytes(Text1[index]->accessibleName());
-}
-
-void MainForm::schreibFeld(int index, const std::string& text) {
-    Text1[index]->setText(alsText(text));
-}
-
-void MainForm::schreibErgebnis(int index, const std::string& text) {
-    Text3[index]->setText(alsText(text));
-}
-
-std::string MainForm::pfadtext() const {
-    return alsUtf8(Text2->text());
-}
-
-void MainForm::setzePfadtext(const std::string& text) {
-    Text2->setText(ausUtf8(text));
-}
-
-bool MainForm::pfadAktiv() const {
-    return Text2->isEnabled();
-}
-
-void MainForm::setzePfadAktiv(bool aktiv) {
-    Text2->setEnabled(aktiv);
-    // A hidden action is disabled too, and with it its shortcut.
-    ordnerwahl_->setVisible(aktiv);
-}
-
-void MainForm::pfadFokussieren() {
-    Text2->setFocus();
-}
-
-void MainForm::setzePfadfarbe(pfadfarbe farbe) {
-    QColor farbwert = Qt::white;
-    if (farbe == pfadfarbe::bildlaufleiste) {
-        farbwert = palette().color(QPalette::Midlight);
-    } else if (farbe == pfadfarbe::schaltflaeche) {
-        farbwert = palette().color(QPalette::Button);
-    }
-    QPalette p = Text2->palette();
-    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(gruppe, QPalette::Base, farbwert);
-    }
-    // The locked box shows the path that is in use: keep it readable.
-    p.setColor(QPalette::Disabled, QPalette::Text, p.color(QPalette::Active, QPalette::Text));
-    Text2->setPalette(p);
-}
-
-std::string MainForm::beschriftung(auswahl welche) const {
-    return alsBytes(Label3[static_cast<std::size_t>(welche)]->text());
-}
-
-void MainForm::setzeBeschriftung(auswahl welche, const std::string& text) {
-    Label3[static_cast<std::size_t>(welche)]->setText(alsText(text));
-    auswahlZeigen();
-}
-
-void MainForm::setzePfadknopftext(const std::string& text) {
-    Command3->setText(alsText(text));
-    Command3->setAccessibleName(Command3->text());
-}
-
-void MainForm::zeigen() {
-    // The top-level window: the form itself, or the frame around it.
-    if (!window()->isVisible()) {
-        window()->show();
-    }
-}
-
-void MainForm::hinweisen(const std::string& text) {
-    QMessageBox box(QMessageBox::Information, titel, ausUtf8(text), QMessageBox::Ok, this);
-    deutscheKnoepfe(box);
-    box.exec();
-}
-
-bool MainForm::frageJaNein(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, titel, alsText(text), QMessageBox::Yes | QMessageBox::No,
-                    this);
-    box.setDefaultButton(QMessageBox::Yes);
-    deutscheKnoepfe(box);
-    return box.exec() == QMessageBox::Yes;
+ablage::auswahl MainForm::auswahlDesKnopfs(int index) {
+    return index <= 4 ? ablage::auswahl::fahrzeug : ablage::auswahl::route;
 }

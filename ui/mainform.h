@@ -15,10 +15,11 @@
 class knopf;
 class textfeld;
 
-// The one window. It builds its controls from the layout table, implements
-// the store through which the editing logic reads and writes them, and turns
-// exactly five events into calls of that logic. Errors raised there are
-// reported in a message box and the window stays usable.
+// The one window. It builds its controls from the layout table
+// (mainform.cpp), implements the store through which the editing logic reads
+// and writes them (fensterablage.cpp), and turns exactly five events into
+// calls of that logic (ereignisse.cpp). Errors raised there are reported in
+// a message box and the window stays usable.
 class MainForm : public QWidget, public ablage {
     Q_OBJECT
 
@@ -58,6 +59,11 @@ class MainForm : public QWidget, public ablage {
     void paintEvent(QPaintEvent* ereignis) override;
 
   private:
+    static constexpr const char* fenstertitel = "Tamvoril";
+
+    // Command1(0..4) select the vehicle, Command1(5..8) the route type.
+    static auswahl auswahlDesKnopfs(int index);
+
     struct meldung {
         int nummer;
         QString beschreibung;

@@ -1,0 +1,92 @@
+// The five events that enter the editing logic, and the reporting of the
+// errors they raise: each handler runs alone, and its error is shown in a
+// box while the window stays usable.
+
+#include "ergebnisse.h"
+#include "laufzeitfehler.h"
+#include "mainform.h"
+#include "meldungsknoepfe.h"
+#include "steuerelemente.h"
+#include "umwandlung.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+void MainForm::Form_Load() {
+    // The load resets the fields first thing.
+    ausfuehren([this] { formular_.lesen(); });
+}
+
+void MainForm::Command1_Click(int index) {
+    ausfuehren([this, index] {
+        if (index >= 0 && index <= 8) {
+            setzeBeschriftung(auswahlDesKnopfs(index), alsBytes(Command1[index]->text()));
+        }
+        formular_.lesen();
+    });
+}
+
+void MainForm::Command2_Click(int index) {
+    ausfuehren([this, index] {
+        if (index == 0) {
+            formular_.fahrzeugUebernehmen();
+        } else {
+            formular_.routeUebernehmen();
+        }
+    });
+}
+
+void MainForm::Command3_Click() {
+    ausfuehren([this] { formular_.pfadUmschalten(); });
+}
+
+void MainForm::Text1_LostFocus(int index) {
+    ausfuehren([this, index] { feldVerlassen(*this, static_cast<std::int16_t>(index)); }, true);
+}
+
+void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMelden) {
+    if (laeuft_) {
+        return;
+    }
+    laeuft_ = true;
+    try {
+        handler();
+    } catch (const laufzeitfehler& f) {
+        ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
+    } catch (const std::bad_alloc&) {
+        const laufzeitfehler f(laufzeitfehler::speichermangel);
+        ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
+    } catch (const std::exception&) {
+        // The library's own texts are English: say in German what happened.
+        ausstehend_.push_back({0, "Interner Fehler; die Aktion wurde abgebrochen."});
+    }
+    laeuft_ = false;
+    if (ausstehend_.empty()) {
+        return;
+    }
+    if (spaeterMelden) {
+        // A box opened inside a focus change would swallow the click that
+        // caused it.
+        QTimer::singleShot(0, this, [this] { melden(); });
+    } else {
+        melden();
+    }
+}
+
+void MainForm::melden() {
+    if (laeuft_) {
+        return; // the running handler reports them when it ends
+    }
+    laeuft_ = true; // no handler runs while a box is open
+    while (!ausstehend_.empty()) {
+        const meldung m = ausstehend_.front();
+        ausstehend_.erase(ausstehend_.begin());
+        const QString text =
+            m.nummer > 0 ? QString("Laufzeitfehler '%1':\n\n%2").arg(m.nummer).arg(m.beschreibung)
+                         : m.beschreibung;
+        QMessageBox box(QMessageBox::Critical, fenstertitel, text, QMessageBox::Ok, this);
+        deutscheKnoepfe(box);
+        box.exec();
+    }
+    laeuft_ = false;
+}
