@@ -1,4 +1,5 @@
 #include "arbeitsordner.h"
+#include "fehlernummer.h"
 #include "pfaddatei.h"
 #include "profilformular.h"
 #include "speicherablage.h"
@@ -80,6 +81,17 @@ TEST_F(pfaddateiImOrdner,
     EXPECT_EQ(lesen("ini.txt"), ordner.string() + "/");
 #endif
     EXPECT_EQ(fenster.felder[20], "80");
+}
+
+// A NUL in a hand-edited "ini.txt" would end the name early and reach
+// another file: the load refuses it.
+TEST_F(pfaddateiImOrdner, nullzeichenImPfadWirdAbgewiesen) {
+    const fs::path daten = einstellungen(demotext()).parent_path();
+    schreiben("ini.txt", daten.string() + std::string("/\0x/", 4));
+    speicherablage fenster;
+    profilformular formular(fenster);
+    EXPECT_EQ(fehlernummer([&] { formular.lesen(); }), 52);
+    EXPECT_EQ(fenster.felder[20], "- - - -");
 }
 
 } // namespace
