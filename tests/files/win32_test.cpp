@@ -9,6 +9,7 @@
 
 #include <set>
 #include <thread>
+#include <utility>
 #include <windows.h>
 
 // The file layer calls ReplaceFileW through the program's import table,
@@ -83,7 +84,7 @@ TEST_F(win32, schreibgeschuetztBleibtUnberuehrt) {
 // Other programs at the settings file while a scanner looks at each new
 // file: a reader for 400 ms, sharing delete or not, is waited for. One that
 // reads without sharing until the save is over gets the save refused, with
-// a message for saving and one for loading; one that writes while the save
+// a message for saving and one for loading; one that writes once the save
 // waits keeps its text (75). Nothing is left beside the file, and the
 // window hears when each wait starts and ends.
 TEST_F(win32, andereProgrammeAnDerDatei) {
@@ -99,7 +100,7 @@ TEST_F(win32, andereProgrammeAnDerDatei) {
          "Zugriff verweigert: ApplicationSettings.xml (von einem anderen Programm geöffnet und "
          "gesperrt). Nichts wurde geschrieben;",
          "gesperrt). Sie wurde nicht gelesen; bitte das andere Programm schließen"},
-        {GENERIC_WRITE, FILE_SHARE_READ, 0, "fremd", "()()",
+        {GENERIC_WRITE, 0, 0, "fremd", "()",
          "Fehler beim Zugriff auf Pfad/Datei: ApplicationSettings.xml wurde von einem anderen "
          "Programm geändert",
          ""},
@@ -107,13 +108,15 @@ TEST_F(win32, andereProgrammeAnDerDatei) {
     __imp_ReplaceFileW = mitScanner;
     for (const fall& f : faelle) {
         schreiben("ApplicationSettings.xml", "alt");
-        const HANDLE h = halten(L"ApplicationSettings.xml", f.zugriff, f.teilen, f.ms);
+        HANDLE h = halten(L"ApplicationSettings.xml", f.zugriff, f.teilen, f.ms);
         std::string gewartet;
         wartenMelden([&](bool wartet) {
             OVERLAPPED anfang{};
             gewartet += wartet ? '(' : ')';
-            // Only a writer's handle takes the text.
-            ::WriteFile(h, "fremd", wartet ? 5 : 0, nullptr, &anfang);
+            // A writer writes once the save waits, and lets go.
+            if (wartet && ::WriteFile(h, "fremd", 5, nullptr, &anfang)) {
+                ::CloseHandle(std::exchange(h, INVALID_HANDLE_VALUE));
+            }
         });
         const std::string_view bisher[] = {"alt"};
         const std::string text =
@@ -121,7 +124,7 @@ TEST_F(win32, andereProgrammeAnDerDatei) {
         EXPECT_TRUE(text.starts_with(f.speichern)) << text;
         const std::string laden = meldung([] { dateiLesen("ApplicationSettings.xml"); });
         EXPECT_NE(laden.find(f.laden), std::string::npos) << laden;
-        if (f.ms == 0) {
+        if (f.ms == 0 && h != INVALID_HANDLE_VALUE) {
             ::CloseHandle(h);
         }
         halter.clear();
