@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,9 +14,10 @@
 // Failures raise laufzeitfehler with a German description of the cause:
 // 52 a name no file can have (a NUL, on Windows a forbidden character),
 // refused before any file is touched; 53 file not found, 70 permission
-// denied (also a file that another program holds open and locked), 75 any
-// other access error. A write beyond the file size limit is reported (75)
-// where the process ignores SIGXFSZ, as the program does from its start.
+// denied (also a file that another program holds open and locked, each
+// operation with a text of its own), 75 any other access error. A write
+// beyond the file size limit is reported (75) where the process ignores
+// SIGXFSZ, as the program does from its start.
 
 // The separator between a folder and a name: `pfadtrenner` is the one the
 // program adds, `pfadtrennzeichen` every one the system takes (Windows
@@ -39,22 +41,34 @@ std::string dateiLesen(std::string_view name);
 
 // Replaces the file, or creates it, with exactly `inhalt`. The new content
 // goes to a temporary file in the same folder, is flushed to disk and then
-// moved over the old file, so on any failure the old file stays as it was,
-// and every failure up to the folder's flush is reported. A file without any
-// write permission (on Windows: with the read-only attribute) is refused
-// (70) and left alone, even for a user whom the system would let replace it.
-// An existing file keeps its permissions, its access control list and other
-// extended attributes, its owner where the system allows and else its group;
-// a new file gets the permissions any new file of the user gets. A name that
-// is a symbolic link is followed by the system, with the system's checks;
-// the file it leads to is replaced and the link stays.
+// moved over the old file, so on any failure the old file stays as it was
+// and the temporary file is removed. A file without any write permission
+// (on Windows: with the read-only attribute) is refused (70) and left
+// alone, even for a user whom the system would let replace it. A new file
+// gets the permissions any new file of the user gets.
+// POSIX: every failure up to the folder's flush after the move is
+// reported. An existing file keeps its permissions, its access control list
+// and other extended attributes, its owner where the system allows and else
+// its group. A name that is a symbolic link is followed by the system, with
+// the system's checks; the file it leads to is replaced and the link stays.
+// Windows: there is no folder flush; a new file is moved with
+// MOVEFILE_WRITE_THROUGH, and NTFS's journal keeps a replace's name change.
+// ReplaceFileW keeps an existing file's attributes, access control list and
+// alternate streams, but not its owner: the file then belongs to the user
+// who saved. The old file stands under a backup name during the replace;
+// where it cannot be put back or removed, the message names it. A move that
+// another program blocks for a moment (a virus scanner, an indexer or a sync
+// tool holding the old or the new file) is tried again after growing pauses,
+// up to two seconds in all, and only then reported. Junctions and links in
+// the folder part are followed by the system; what ReplaceFileW does with a
+// name that is itself a symbolic link is not tested, as Wine makes neither.
 void dateiErsetzen(std::string_view name, std::string_view inhalt);
 
 // The same, but only while the file still holds exactly the pieces of
 // `bisher` one after the other: the check runs once the new content is on
-// disk, right before the move. A file that another program changed,
-// replaced or removed meanwhile is left as it is (75), so that program's
-// change is not lost.
+// disk, right before the move, and again before each further attempt. A
+// file that another program changed, replaced or removed meanwhile is left
+// as it is (75), so that program's change is not lost.
 void dateiErsetzen(std::string_view name, std::string_view inhalt,
                    std::span<const std::string_view> bisher);
 
@@ -63,5 +77,12 @@ void dateiErsetzen(std::string_view name, std::string_view inhalt,
 // writes the existing file in place where it cannot. In place, the file is
 // emptied first and then written, and a write that fails part way puts the
 // old text back, so that the file holds the old text, the new text or, after
-// a crash between emptying and writing, nothing; never a mix of both.
+// a crash between emptying and writing, nothing; never a mix of both. On
+// Windows the in-place open waits for another program as a move does.
 void dateiSchreiben(std::string_view name, std::string_view inhalt);
+
+// Sets the hook that hears of the pauses above: `melden(true)` when an
+// operation starts waiting for another program to let go of a file,
+// `melden(false)` when it is done. The window shows its wait cursor in
+// between. Only the Win32 half waits.
+void wartenMelden(std::function<void(bool)> melden);

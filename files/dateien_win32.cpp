@@ -3,6 +3,7 @@
 #include "anort.h"
 #include "dateiname.h"
 #include "ersetzen.h"
+#include "geduld.h"
 #include "laufzeitfehler.h"
 #include "systemfehler.h"
 #include "vergleich.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <windows.h>
 
 namespace {
@@ -39,6 +41,48 @@ class griff {
     HANDLE h_;
 };
 
+// Win32 errors that a program holding a file for a moment causes: worth
+// another attempt after a pause. Access denied counts only for an existing
+// file without the read-only attribute, which stays refused.
+bool voruebergehend(DWORD fehler, const std::wstring& datei) {
+    switch (fehler) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+        return true;
+    case ERROR_ACCESS_DENIED: {
+        const DWORD attribute = ::GetFileAttributesW(datei.c_str());
+        return attribute != INVALID_FILE_ATTRIBUTES &&
+               (attribute & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == 0;
+    }
+    default:
+        return false;
+    }
+}
+
+// Runs `versuch`, which returns ERROR_SUCCESS or a Win32 error, again after
+// each pause while it fails only for a moment; returns its last result.
+DWORD beharrlich(const std::function<DWORD()>& versuch, const std::wstring& datei) {
+    geduld warten;
+    DWORD fehler = versuch();
+    while (fehler != ERROR_SUCCESS && voruebergehend(fehler, datei) && warten.abwarten()) {
+        fehler = versuch();
+    }
+    return fehler;
+}
+
+DWORD ergebnis(BOOL gelungen) {
+    return gelungen ? ERROR_SUCCESS : ::GetLastError();
+}
+
+// Deletes a file, waiting for a program that holds it for a moment; true
+// once it is gone.
+bool loeschen(const std::wstring& datei) {
+    const DWORD fehler = beharrlich([&] { return ergebnis(::DeleteFileW(datei.c_str())); }, datei);
+    return fehler == ERROR_SUCCESS || fehler == ERROR_FILE_NOT_FOUND;
+}
+
 // Deletes a file on every way out unless it has been kept.
 class wegraeumen {
   public:
@@ -47,7 +91,7 @@ class wegraeumen {
     wegraeumen& operator=(const wegraeumen&) = delete;
     ~wegraeumen() {
         if (!name_.empty()) {
-            ::DeleteFileW(name_.c_str());
+            loeschen(name_);
         }
     }
     void behalten() { name_.clear(); }
@@ -56,8 +100,8 @@ class wegraeumen {
     std::wstring name_;
 };
 
-[[noreturn]] void scheitern(const std::string& name) {
-    throw windowsfehler(::GetLastError(), name);
+[[noreturn]] void scheitern(const std::string& name, vorgang beim = vorgang::speichern) {
+    throw windowsfehler(::GetLastError(), name, beim);
 }
 
 // Opened for reading, shared with every other reader and writer.
@@ -71,13 +115,14 @@ HANDLE zumLesen(const std::wstring& name) {
 constexpr std::size_t happen = std::size_t{1} << 30;
 
 // Reads up to `laenge` bytes; fewer only at the end of the file.
-std::size_t lesenBis(HANDLE h, char* ziel, std::size_t laenge, const std::string& name) {
+std::size_t lesenBis(HANDLE h, char* ziel, std::size_t laenge, const std::string& name,
+                     vorgang beim = vorgang::speichern) {
     std::size_t gelesen = 0;
     while (gelesen < laenge) {
         DWORD n = 0;
         const auto wunsch = static_cast<DWORD>(std::min(laenge - gelesen, happen));
         if (!::ReadFile(h, ziel + gelesen, wunsch, &n, nullptr)) {
-            scheitern(name);
+            scheitern(name, beim);
         }
         if (n == 0) {
             break;
@@ -104,34 +149,37 @@ void synchronisieren(HANDLE h, const std::string& name) {
     }
 }
 
-std::string ganzLesen(HANDLE h, const std::string& name) {
+std::string ganzLesen(HANDLE h, const std::string& name, vorgang beim = vorgang::speichern) {
     std::string inhalt;
     LARGE_INTEGER groesse{};
     if (::GetFileSizeEx(h, &groesse)) {
         inhalt.resize(static_cast<std::size_t>(groesse.QuadPart));
     }
-    inhalt.resize(lesenBis(h, inhalt.data(), inhalt.size(), name));
+    inhalt.resize(lesenBis(h, inhalt.data(), inhalt.size(), name, beim));
     // The file may have grown meanwhile; keep reading until its end.
     char mehr[4096];
-    while (const std::size_t n = lesenBis(h, mehr, sizeof mehr, name)) {
+    while (const std::size_t n = lesenBis(h, mehr, sizeof mehr, name, beim)) {
         inhalt.append(mehr, n);
     }
     return inhalt;
 }
 
-// True while the file holds exactly the pieces of `bisher`.
-bool haeltNoch(const std::wstring& datei, const std::string& name,
-               std::span<const std::string_view> bisher) {
+// ERROR_SUCCESS while the file holds exactly the pieces of `bisher`, the
+// Win32 error where it cannot be opened; a file that holds anything else or
+// is gone is another program's change (75).
+DWORD vergleichen(const std::wstring& datei, const std::string& name,
+                  std::span<const std::string_view> bisher) {
     griff h(zumLesen(datei));
     if (!h.gueltig()) {
         const DWORD fehler = ::GetLastError();
-        if (fehler == ERROR_FILE_NOT_FOUND) {
-            return false;
+        if (fehler != ERROR_FILE_NOT_FOUND) {
+            return fehler;
         }
-        throw windowsfehler(fehler, name);
+    } else if (haeltGenau([&](char* ziel, std::size_t n) { return lesenBis(h.h(), ziel, n, name); },
+                          bisher)) {
+        return ERROR_SUCCESS;
     }
-    return haeltGenau([&](char* ziel, std::size_t n) { return lesenBis(h.h(), ziel, n, name); },
-                      bisher);
+    geaendert(name);
 }
 
 // Writes an existing file in place: emptied first, then written and
@@ -145,11 +193,18 @@ void direktSchreiben(const std::wstring& datei, const std::string& name, std::st
         }
         return ganzLesen(h.h(), name);
     }();
-    griff h(::CreateFileW(datei.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!h.gueltig()) {
-        scheitern(name);
+    HANDLE offen = INVALID_HANDLE_VALUE;
+    const DWORD fehler = beharrlich(
+        [&] {
+            offen = ::CreateFileW(datei.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            return offen == INVALID_HANDLE_VALUE ? ::GetLastError() : ERROR_SUCCESS;
+        },
+        datei);
+    if (fehler != ERROR_SUCCESS) {
+        throw windowsfehler(fehler, name);
     }
+    griff h(offen);
     const auto setzen = [&](std::string_view text) {
         LARGE_INTEGER anfang{};
         if (!::SetFilePointerEx(h.h(), anfang, nullptr, FILE_BEGIN) || !::SetEndOfFile(h.h())) {
@@ -162,22 +217,55 @@ void direktSchreiben(const std::wstring& datei, const std::string& name, std::st
     h.schliessen(name);
 }
 
-// Moves the new file over the old one. ReplaceFileW keeps the old file's
-// attributes, access control list and streams. Its old file goes to a
-// backup name first, so that whatever step fails, the old file can be put
-// back where it was.
+// Puts the old file back from its backup name after a replace that stopped
+// half way. Where that fails, the message says where the old text is.
+void zuruecklegen(const std::wstring& datei, const std::wstring& sicherung, const std::string& name,
+                  const std::string& sicherungsname) {
+    if (beharrlich(
+            [&] {
+                return ergebnis(
+                    ::MoveFileExW(sicherung.c_str(), datei.c_str(), MOVEFILE_WRITE_THROUGH));
+            },
+            sicherung) != ERROR_SUCCESS) {
+        throw laufzeitfehler(laufzeitfehler::pfadZugriffsfehler,
+                             name +
+                                 " wurde nicht ersetzt, und die bisherige Fassung ließ sich "
+                                 "nicht zurücklegen: sie liegt jetzt unter " +
+                                 sicherungsname + ". Bitte sie von Hand zurückbenennen.");
+    }
+}
+
+// Moves the new file over the old one once `pruefen` finds the old one
+// unchanged, again after a pause while another program holds either.
+// ReplaceFileW keeps the old file's attributes, access control list and
+// streams. Its old file goes to a backup name first, so that whatever step
+// fails, the old file can be put back where it was.
 void ueberAlteLegen(const std::wstring& datei, const std::wstring& neu, const std::string& name,
-                    const std::string& zielname) {
-    const std::wstring sicherung = windowsname(vorlaeufigerName(zielname, zufallskennung()));
-    if (::ReplaceFileW(datei.c_str(), neu.c_str(), sicherung.c_str(),
-                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-        ::DeleteFileW(sicherung.c_str());
+                    const std::function<DWORD()>& pruefen) {
+    const std::string sicherungsname = vorlaeufigerName(name, zufallskennung());
+    const std::wstring sicherung = windowsname(sicherungsname);
+    const DWORD fehler = beharrlich(
+        [&] {
+            const DWORD anders = pruefen();
+            return anders != ERROR_SUCCESS
+                       ? anders
+                       : ergebnis(::ReplaceFileW(datei.c_str(), neu.c_str(), sicherung.c_str(),
+                                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                                                 nullptr));
+        },
+        datei);
+    if (fehler == ERROR_SUCCESS) {
+        if (!loeschen(sicherung)) {
+            throw laufzeitfehler(laufzeitfehler::pfadZugriffsfehler,
+                                 name +
+                                     " ist gespeichert, doch ein anderes Programm hält die "
+                                     "bisherige Fassung unter " +
+                                     sicherungsname + " geöffnet; sie kann gelöscht werden.");
+        }
         return;
     }
-    const DWORD fehler = ::GetLastError();
     if (fehler == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-        // The old file stands under the backup name: it goes back.
-        ::MoveFileExW(sicherung.c_str(), datei.c_str(), MOVEFILE_WRITE_THROUGH);
+        zuruecklegen(datei, sicherung, name, sicherungsname);
     }
     throw windowsfehler(fehler, name);
 }
@@ -213,8 +301,7 @@ void ersetzen(std::string_view zielname, std::string_view inhalt,
             break;
         }
     }
-    griff h(neu);
-    if (!h.gueltig()) {
+    if (neu == INVALID_HANDLE_VALUE) {
         const DWORD fehler = ::GetLastError();
         if (ausweg == notfalls::direkt && vorhanden && fehler == ERROR_ACCESS_DENIED) {
             direktSchreiben(datei, name, inhalt);
@@ -222,22 +309,35 @@ void ersetzen(std::string_view zielname, std::string_view inhalt,
         }
         throw windowsfehler(fehler, name);
     }
+    // Declared first, so that the handle is closed before the file goes.
     wegraeumen temporaer(vorlaeufig);
+    griff h(neu);
     allesSchreiben(h.h(), inhalt, name);
     // Data the disk did not take must not replace the old file.
     synchronisieren(h.h(), name);
     h.schliessen(name);
-    if (bisher != nullptr && !haeltNoch(datei, name, *bisher)) {
-        geaendert(name);
-    }
+    const auto pruefen = [&]() -> DWORD {
+        return bisher == nullptr ? ERROR_SUCCESS : vergleichen(datei, name, *bisher);
+    };
     if (vorhanden) {
-        ueberAlteLegen(datei, vorlaeufig, name, std::string(zielname));
-    } else if (!::MoveFileExW(vorlaeufig.c_str(), datei.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        ueberAlteLegen(datei, vorlaeufig, name, pruefen);
+    } else {
+        const DWORD fehler = beharrlich(
+            [&] {
+                const DWORD anders = pruefen();
+                return anders != ERROR_SUCCESS
+                           ? anders
+                           : ergebnis(::MoveFileExW(vorlaeufig.c_str(), datei.c_str(),
+                                                    MOVEFILE_WRITE_THROUGH));
+            },
+            vorlaeufig);
         // A file that another program made meanwhile is not overwritten.
-        if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        if (fehler == ERROR_ALREADY_EXISTS) {
             geaendert(name);
         }
-        scheitern(name);
+        if (fehler != ERROR_SUCCESS) {
+            throw windowsfehler(fehler, name);
+        }
     }
     temporaer.behalten();
 }
@@ -264,7 +364,7 @@ std::string dateiLesen(std::string_view zielname) {
     }
     griff h(zumLesen(datei));
     if (!h.gueltig()) {
-        scheitern(name);
+        scheitern(name, vorgang::laden);
     }
-    return ganzLesen(h.h(), name);
+    return ganzLesen(h.h(), name, vorgang::laden);
 }

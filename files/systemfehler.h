@@ -15,8 +15,10 @@ laufzeitfehler systemfehler(int fehler, const std::string& name);
 std::string systemursache(int fehler);
 
 #ifdef _WIN32
-// The same for a Win32 error code (GetLastError). A file that another
-// program holds open without sharing it is refused with 70 and a text of
-// its own.
-laufzeitfehler windowsfehler(unsigned long fehler, const std::string& name);
+// The same for a Win32 error code (GetLastError) while loading or saving. A
+// file that another program holds open without sharing it is refused with
+// 70 and a text of its own, which says what did not happen.
+enum class vorgang { laden, speichern };
+laufzeitfehler windowsfehler(unsigned long fehler, const std::string& name,
+                             vorgang beim = vorgang::speichern);
 #endif

@@ -72,7 +72,7 @@ constexpr windowsursache eigeneUrsachen[] = {
 
 } // namespace
 
-laufzeitfehler windowsfehler(unsigned long fehler, const std::string& name) {
+laufzeitfehler windowsfehler(unsigned long fehler, const std::string& name, vorgang beim) {
     for (const windowsursache& u : eigeneUrsachen) {
         if (u.fehler == fehler) {
             return laufzeitfehler(u.nummer, name + " (" + u.ursache + ")");
@@ -82,10 +82,12 @@ laufzeitfehler windowsfehler(unsigned long fehler, const std::string& name) {
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_UNABLE_TO_REMOVE_REPLACED:
-        return laufzeitfehler(laufzeitfehler::zugriffVerweigert,
-                              name + " (von einem anderen Programm geöffnet und gesperrt). "
-                                     "Nichts wurde geschrieben; bitte das andere Programm "
-                                     "schließen und erneut versuchen.");
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+        return laufzeitfehler(
+            laufzeitfehler::zugriffVerweigert,
+            name + " (von einem anderen Programm geöffnet und gesperrt). " +
+                (beim == vorgang::laden ? "Sie wurde nicht gelesen" : "Nichts wurde geschrieben") +
+                "; bitte das andere Programm schließen und erneut versuchen.");
     default:
         break;
     }

@@ -1,5 +1,6 @@
 #include "anwendung.h"
 
+#include "dateien.h"
 #include "schrift.h"
 
 #include <QApplication>
@@ -26,4 +27,14 @@ void anwendungEinrichten() {
     QApplication::setStyle("Fusion");
     QApplication::setWindowIcon(QIcon(":/tamvoril.png"));
     schriftenEinrichten();
+
+    // While the file layer waits for a file that another program holds for
+    // a moment, the wait cursor shows.
+    wartenMelden([](bool wartet) {
+        if (wartet) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    });
 }
