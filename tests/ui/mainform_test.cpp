@@ -490,7 +490,7 @@ class mainformTest : public QObject {
     // through; one without the settings file is named in a note.
     void ordnerInJederSchrift() {
         const QString name = QString::fromUtf8("Łódź – Ağrı");
-        const fs::path unicode = fs::path(ordner_.path().toStdString()) / name.toStdString();
+        const fs::path unicode(QDir(ordner_.path()).filePath(name).toStdU16String());
         fs::create_directories(unicode);
         fs::copy_file(einstellungen_, unicode / "ApplicationSettings.xml");
         const QString leer = QDir::toNativeSeparators(ordner_.path()) + QDir::separator();
