@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // What the editing logic needs of the main window, and nothing more. All
 // texts are Windows-1252 bytes. The window implements it; tests use an
@@ -54,7 +55,11 @@ class ablage {
     // Shows the window non-modal; a visible window stays as it is.
     virtual void zeigen() = 0;
     // Modal question with the buttons Yes (the default) and No; true for Yes.
-    virtual bool frageJaNein(const std::string& text) = 0;
+    // Below the text it lists `aenderungen`, one line each; unlike the
+    // store's other texts these lines are UTF-8, as messages are, since they
+    // hold characters that Windows-1252 lacks.
+    virtual bool frageJaNein(const std::string& text,
+                             const std::vector<std::string>& aenderungen) = 0;
 
   protected:
     virtual std::string liesFeld(int index) const = 0;

@@ -1,12 +1,17 @@
+#include "aenderungen.h"
 #include "dateien.h"
 #include "feldpruefung.h"
 #include "festtext.h"
+#include "gruppensuche.h"
 #include "laufzeitfehler.h"
 #include "profilformular.h"
+#include "sicherung.h"
 #include "spleisstext.h"
 #include "textroutine.h"
 #include "werteliste.h"
-#include "zeichensatz.h"
+
+#include <ctime>
+#include <vector>
 
 namespace {
 
@@ -38,33 +43,40 @@ std::string_view stueck(std::string_view text, long long anfang, long long laeng
 }
 
 // The part of the rewritten text shown for confirmation, from the "<Name>"
-// in front of the profile's name at `namensstelle`: for a vehicle the
-// profile up to a little behind "</SpeedProfile>" and then its preference
-// factors; for a route its passage up to the end of its preference factors.
-std::string bestaetigungspassage(std::string_view text, std::size_t namensstelle,
+// in front of the profile's name: for a vehicle the profile up to a little
+// behind "</SpeedProfile>" and then its preference factors; for a route its
+// passage up to the end of its preference factors. Searched and cut within
+// the profile alone, so that it never shows another profile's text.
+std::string bestaetigungspassage(std::string_view text, const profilbereich& bereich,
                                  profilart profil) {
     using namespace bestaetigung;
-    const auto s = static_cast<long long>(namensstelle - namensmarke.size());
+    const std::string_view imProfil = text.substr(0, bereich.ende);
+    const auto s = static_cast<long long>(bereich.name - namensmarke.size());
     std::string passage;
     long long ab = s;
     if (profil == profilart::fahrzeug) {
-        const long long e = suche(text, profilende, s) + static_cast<long long>(profilendeZugabe);
-        passage = stueck(text, s, e - s);
-        ab = suche(text, faktoranfang, e);
+        const long long e =
+            suche(imProfil, profilende, s) + static_cast<long long>(profilendeZugabe);
+        passage = stueck(imProfil, s, e - s);
+        ab = suche(imProfil, faktoranfang, e);
     }
-    const long long r = suche(text, faktorende, ab) + static_cast<long long>(faktorendeZugabe);
-    passage += stueck(text, ab, r - ab);
+    const long long r = suche(imProfil, faktorende, ab) + static_cast<long long>(faktorendeZugabe);
+    passage += stueck(imProfil, ab, r - ab);
     return passage;
 }
 
-std::string_view fehlendeMarke(const teilstuecke& teile, const feldgruppe& gruppe) {
-    if (teile[1] == textroutine::such2Fehler) {
-        return gruppe.such2;
+// The pieces joined.
+std::string verbunden(const std::vector<std::string_view>& stuecke) {
+    std::size_t laenge = 0;
+    for (std::string_view stueck : stuecke) {
+        laenge += stueck.size();
     }
-    if (teile[2] == textroutine::such3Fehler) {
-        return gruppe.such3;
+    std::string text;
+    text.reserve(laenge);
+    for (std::string_view stueck : stuecke) {
+        text += stueck;
     }
-    return gruppe.suchnach1;
+    return text;
 }
 
 } // namespace
@@ -83,40 +95,37 @@ void profilformular::uebernehmen(profilart profil) {
     const std::string datei = dateiname();
     spleisstext text(dateiLesen(datei));
 
-    // Every splice starts behind the end of the profile's name, so none can
-    // move it or put another in front of it: searched once, not once per
-    // group.
-    const std::size_t namensstelle = profilstelle(text.text(), name);
-    if (namensstelle == 0) {
-        throw ungueltig("kein Profil „" + nachUtf8(bestaetigung::namensmarke) + nachUtf8(name) +
-                        "“ in der Datei, nichts wurde geschrieben");
-    }
-    const textroutine zerleger;
+    // Every splice lies within the profile, behind its name: none can move
+    // the name, and each moves the profile's end by the length it adds.
+    profilbereich bereich = profilSuchen(text.text(), name);
+    std::vector<std::string> aenderungen;
     for (const feldgruppe& gruppe : feldgruppen) {
         if (gruppe.profil != profil) {
             continue;
         }
-        const teilstuecke teile = zerleger.zerlegeAb(text.text(), namensstelle, name, gruppe.such2,
-                                                     gruppe.such3, gruppe.suchnach1, "", "");
-        if (textroutine::istFehler(teile)) {
-            // Splicing an error result would put its text into the file.
-            throw ungueltig("„" + nachUtf8(fehlendeMarke(teile, gruppe)) + "“ hinter „" +
-                            nachUtf8(name) + "“ nicht gefunden, für die Felder ab „" +
-                            nachUtf8(fenster_.feldname(gruppe.erstesFeld)) +
-                            "“, nichts wurde geschrieben");
-        }
+        const teilstuecke teile =
+            gruppeZerlegen(text.text(), bereich, name, gruppe, fenster_, zweck::schreiben);
+        aenderungenNotieren(aenderungen, fenster_, gruppe, teile[1]);
+        const std::string liste = verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl);
+        bereich.ende = bereich.ende - teile[1].size() + liste.size();
         // The text before the value passage, the joined fields and the text
         // from the closing marker on, spliced in place: a new copy of the
         // text per group doubles the time of a large write.
-        text.ersetzen(teile[0].size(), teile[1].size(),
-                      verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl));
+        text.ersetzen(teile[0].size(), teile[1].size(), liste);
+    }
+    if (aenderungen.empty()) {
+        aenderungen.emplace_back(keineAenderung);
     }
 
-    const std::string passage = bestaetigungspassage(text.text(), namensstelle, profil);
-    if (!fenster_.frageJaNein(std::string(frage) + passage)) {
+    const std::string passage = bestaetigungspassage(text.text(), bereich, profil);
+    if (!fenster_.frageJaNein(std::string(frage) + passage, aenderungen)) {
         return;
     }
-    // Another program may have changed the file while the question was open;
-    // its change must not be overwritten with the text read before.
-    dateiErsetzen(datei, text.text(), text.ursprung());
+    // The copy is the text read above. Another program may have changed the
+    // file while the question was open: the replace goes ahead only while
+    // the file still holds exactly that text, so that the other program's
+    // change is not overwritten and the copy is the file that was replaced.
+    const std::vector<std::string_view> bisher = text.ursprung();
+    sichern(einstellungsdatei, verbunden(bisher), std::time(nullptr));
+    dateiErsetzen(datei, text.text(), bisher);
 }

@@ -34,11 +34,14 @@ class textroutine {
                         std::string_view such3, std::string_view suchnach1,
                         std::string_view suchnach2, std::string_view suchnach3) const;
 
-    // The same split for a caller that already holds such1Stelle =
-    // finde(text, such1, 1), so that several splits of one text under the
-    // same name search the name once.
-    teilstuecke zerlegeAb(std::string_view text, std::size_t such1Stelle, std::string_view such1,
-                          std::string_view such2, std::string_view such3,
+    // The same split for a caller that already holds such1Stelle, the
+    // position of such1, so that several splits of one text under the same
+    // name search the name once; and within the part of the text that ends
+    // in front of the 0-based position `bereichsende`: a marker counts only
+    // where it lies wholly in front of it, so a split never reaches into the
+    // text behind. The elements still cover the whole text.
+    teilstuecke zerlegeAb(std::string_view text, std::size_t such1Stelle, std::size_t bereichsende,
+                          std::string_view such1, std::string_view such2, std::string_view such3,
                           std::string_view suchnach1, std::string_view suchnach2,
                           std::string_view suchnach3) const;
 

@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include "aenderungsliste.h"
 #include "dateien.h"
 #include "ergebnisse.h"
 #include "farben.h"
@@ -357,9 +358,10 @@ void MainForm::zeigen() {
     }
 }
 
-bool MainForm::frageJaNein(const std::string& text) {
+bool MainForm::frageJaNein(const std::string& text, const std::vector<std::string>& aenderungen) {
     QMessageBox box(QMessageBox::NoIcon, titel, alsText(text), QMessageBox::Yes | QMessageBox::No,
                     this);
+    box.setInformativeText(aenderungsliste(aenderungen));
     box.setDefaultButton(QMessageBox::Yes);
     deutscheKnoepfe(box);
     return box.exec() == QMessageBox::Yes;

@@ -23,7 +23,8 @@ class speicherablage : public ablage {
     int feldschreibungen = 0; // writes that reached the fields
     bool antwort = true;
     std::vector<std::string> fragen;
-    std::function<void()> waehrendDerFrage; // what happens while the box is open
+    std::vector<std::vector<std::string>> listen; // the change list of each question
+    std::function<void()> waehrendDerFrage;       // what happens while the box is open
 
     speicherablage() { ergebnisse.fill("-"); }
 
@@ -41,8 +42,10 @@ class speicherablage : public ablage {
     }
     void setzePfadknopftext(const std::string& text) override { pfadknopf = text; }
     void zeigen() override { ++gezeigt; }
-    bool frageJaNein(const std::string& text) override {
+    bool frageJaNein(const std::string& text,
+                     const std::vector<std::string>& aenderungen) override {
         fragen.push_back(text);
+        listen.push_back(aenderungen);
         if (waehrendDerFrage) {
             waehrendDerFrage();
         }
