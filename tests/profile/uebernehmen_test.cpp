@@ -2,9 +2,13 @@
 #include "fehlernummer.h"
 #include "festtext.h"
 #include "profilformular.h"
+#include "sicherung.h"
 #include "speicherablage.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -141,6 +145,104 @@ TEST_F(uebernehmen, neinLaesstDieDateiUnberuehrt) {
     EXPECT_EQ(lesen(datei_), demotext());
     EXPECT_EQ(fenster_.fragen.size(), 2u);
     EXPECT_EQ(fenster_.felder[3], "0.1");
+    EXPECT_FALSE(fs::exists(sicherungsordner)) << "no copy without a write";
+}
+
+// A group that the chosen profile lacks stops the write, even where the
+// profile behind it has one: nothing is written, the other profile's bytes
+// included.
+TEST_F(uebernehmen, eineGruppeDieDemProfilFehltSchreibtNichts) {
+    const std::string fahrzeugOhne = ersetzt(demotext(), "<Special>1.0|1.0|0.8|1.2</Special>", "");
+    const std::string routeOhne = ersetzt(demotext(), "<Value>1.0</Value>", "");
+    const struct {
+        const std::string& text;
+        void (profilformular::*schreiber)();
+        const char* marke;
+    } faelle[] = {
+        {fahrzeugOhne, &profilformular::fahrzeugUebernehmen,
+         "„<Special>“ fehlt im Profil „Car Fast“"},
+        {routeOhne, &profilformular::routeUebernehmen, "„<Value>“ fehlt im Profil „Fastest“"},
+    };
+    for (const auto& fall : faelle) {
+        laden(demotext());
+        schreiben(datei_, fall.text);
+        try {
+            (formular_.*fall.schreiber)();
+            ADD_FAILURE() << fall.marke << ": geschrieben";
+        } catch (const laufzeitfehler& f) {
+            EXPECT_EQ(f.nummer(), 5);
+            EXPECT_NE(f.beschreibung().find(fall.marke), std::string::npos) << f.beschreibung();
+        }
+        EXPECT_TRUE(fenster_.fragen.empty());
+        EXPECT_EQ(lesen(datei_), fall.text);
+    }
+}
+
+// The list below the question: each field whose text differs from the file
+// as read when applying, in writing order, the route value included.
+TEST_F(uebernehmen, dieFrageListetDieAenderungen) {
+    const struct {
+        const char* wie;
+        std::map<int, std::string> felder;
+        std::string datei; // the file as another program left it after the load
+        bool fahrzeug;
+        std::vector<std::string> liste;
+    } faelle[] = {
+        {"a changed special and speed",
+         {{19, "1.5"}, {20, "85"}},
+         demotext(),
+         true,
+         {"Text1(20): 80 → 85", "Text1(19): 1.2 → 1.5"}},
+        {"nothing changed", {}, demotext(), false, {"Keine Werte geändert."}},
+        {"changed since the load",
+         {{36, "1.2"}},
+         ersetzt(ersetzt(demotext(), "<Value>1.0</Value>", "<Value>0.7</Value>"), "<City>1.2|",
+                 "<City>1.25|"),
+         false,
+         {"Text1(36): 1.25 → 1.2", "Text1(56): 0.7 → 1.0"}},
+    };
+    for (const auto& fall : faelle) {
+        laden(demotext());
+        for (const auto& [feld, text] : fall.felder) {
+            fenster_.felder[static_cast<std::size_t>(feld)] = text;
+        }
+        schreiben(datei_, fall.datei);
+        fenster_.antwort = false;
+        fenster_.listen.clear();
+        fall.fahrzeug ? formular_.fahrzeugUebernehmen() : formular_.routeUebernehmen();
+        ASSERT_EQ(fenster_.listen.size(), 1u) << fall.wie;
+        EXPECT_EQ(fenster_.listen[0], fall.liste) << fall.wie;
+    }
+}
+
+// After Yes the file as it was goes into Sicherungen/ in the working
+// directory before it is replaced; a copy that cannot be made stops the
+// write.
+TEST_F(uebernehmen, vorDemSchreibenWirdDieDateiGesichert) {
+    laden(demotext());
+    fenster_.felder[0] = "0.5";
+    formular_.fahrzeugUebernehmen();
+    std::vector<fs::path> kopien;
+    for (const auto& eintrag : fs::directory_iterator(ordner_ / sicherungsordner)) {
+        kopien.push_back(eintrag.path());
+    }
+    ASSERT_EQ(kopien.size(), 1u);
+    EXPECT_EQ(lesen(kopien[0]), demotext());
+    EXPECT_NE(lesen(datei_), demotext());
+
+    fs::remove_all(sicherungsordner);
+    schreiben(fs::path(sicherungsordner), "eine Datei, kein Ordner");
+    const std::string vorher = lesen(datei_);
+    fenster_.felder[0] = "0.25";
+    try {
+        formular_.fahrzeugUebernehmen();
+        ADD_FAILURE() << "geschrieben";
+    } catch (const laufzeitfehler& f) {
+        EXPECT_NE(f.beschreibung().find("Keine Sicherungskopie möglich"), std::string::npos)
+            << f.beschreibung();
+        EXPECT_TRUE(f.beschreibung().ends_with("Nichts wurde geschrieben.")) << f.beschreibung();
+    }
+    EXPECT_EQ(lesen(datei_), vorher);
 }
 
 TEST_F(uebernehmen, fahrzeugSchreibtNurDieFahrzeuggruppen) {

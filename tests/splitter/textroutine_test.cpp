@@ -67,11 +67,23 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<fall>& info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST(zerlege, spaeteresProfilLiefertDieGruppeWennDemGesuchtenSieFehlt) {
+// The plain split knows no profiles; within a part of the text, a marker
+// counts only where it lies wholly in front of the part's end, and the
+// elements still cover the whole text.
+TEST(zerlege, imBereichZaehltNurWasGanzDarinLiegt) {
     const std::string text = "Car Fast<City>1</City> Truck<Open>7</Open>";
-    const teilstuecke teile =
-        textroutine{}.zerlege(text, "Car Fast", "<Open>", "", "</Open>", "", "");
-    EXPECT_EQ(teile[1], "7");
+    const std::size_t truck = text.find(" Truck");
+    const textroutine r;
+    EXPECT_EQ(r.zerlege(text, "Car Fast", "<Open>", "", "</Open>", "", "")[1], "7");
+    EXPECT_EQ(r.zerlegeAb(text, 1, truck, "Car Fast", "<Open>", "", "</Open>", "", "")[1],
+              textroutine::such2Fehler);
+    const teilstuecke stadt =
+        r.zerlegeAb(text, 1, truck, "Car Fast", "<City>", "", "</City>", "", "");
+    EXPECT_EQ(stadt[1], "1");
+    EXPECT_EQ(std::string(stadt[0]) + std::string(stadt[1]) + std::string(stadt[2]), text);
+    EXPECT_EQ(r.zerlegeAb(text, 1, text.find("</City>") + 6, "Car Fast", "<City>", "", "</City>",
+                          "", "")[0],
+              textroutine::suchnach1Fehler);
 }
 
 TEST(zerlege, einTextMitEinemFehlertextAlsWertIstKeinFehler) {
