@@ -2,6 +2,7 @@
 #include "farben.h"
 #include "mainform.h"
 #include "steuerelemente.h"
+#include "umwandlung.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -50,6 +51,8 @@ class antwortgeber : public QObject {
             --wartende;
             titel = box->windowTitle();
             text = box->text();
+            zusatz = box->informativeText();
+            groesse = box->size();
             standard = box->defaultButton() == box->button(QMessageBox::Yes);
             for (QAbstractButton* k : box->buttons()) {
                 knoepfe << k->text();
@@ -70,6 +73,8 @@ class antwortgeber : public QObject {
 
     QString titel;
     QString text;
+    QString zusatz; // the box's second text
+    QSize groesse;
     ~antwortgeber() override {
         if (uhr_.isActive()) {
             --wartende;
@@ -365,6 +370,32 @@ class mainformTest : public QObject {
         erwartet.replace(erwartet.find("<City>1.0|0.95|0.9|0.85|0.7|0.6|0.4|0.5"), 39,
                          "<City>1.0|0.95|0.9|1.5|0.7|0.6|0.4|0.5");
         QCOMPARE(dateiinhalt(einstellungen_), geschrieben ? erwartet : vorher);
+    }
+
+    // The question lists each changed field below the passage, as the window
+    // labels it; a list of all 57 fields, with the vehicle's passage above
+    // it, fits a 1366 × 768 screen (a title bar and a task bar included).
+    void aenderungslistePasstAufDenBildschirm() {
+        MainForm f;
+        f.Form_Load();
+        for (int i = 0; i < 57; ++i) {
+            el<QLineEdit>(f, "Text1", i)->setText(i < 20 || i > 35 ? "1.125" : "125");
+        }
+        antwortgeber nein(QMessageBox::No);
+        f.Command2_Click(0);
+        QCOMPARE(nein.beantwortet, 1);
+        QVERIFY2(nein.zusatz.contains(
+                     QString::fromUtf8("Preverenz City Fahrzeug, Landstraße: 0.85 → 1.125")),
+                 qPrintable(nein.zusatz));
+
+        std::vector<std::string> zeilen;
+        for (int i = 0; i < 57; ++i) {
+            zeilen.push_back(nachUtf8(f.feldname(static_cast<std::int16_t>(i))) +
+                             ": 0.875 → 1.125");
+        }
+        antwortgeber alle(QMessageBox::No);
+        QVERIFY(!f.frageJaNein(alsBytes(nein.text), zeilen));
+        QVERIFY(alle.groesse.width() <= 1366 && alle.groesse.height() <= 768 - 80);
     }
 
     // A value passage longer than a line edit's default limit loads whole and
