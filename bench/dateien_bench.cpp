@@ -1,17 +1,20 @@
 // Loading and a whole vehicle write on generated settings files, each next
 // to its floor: the I/O every load must do (reading "ini.txt", testing that
-// the settings file exists, reading the file whole), and reading the file
-// plus writing the same bytes back with the same safe replace. The ratios of
-// the medians are printed at the end.
+// the settings file exists, reading the file whole), and the I/O every write
+// must do: reading the file, writing its copy into the backup folder and
+// writing the same bytes back, each with the same safe replace. The ratios
+// of the medians are printed at the end.
 
 #include "benchhilfe.h"
 #include "dateien.h"
 #include "profilformular.h"
+#include "sicherung.h"
 #include "speicherablage.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -61,8 +64,12 @@ void lesen(benchmark::State& state) {
 
 void lesenUndErsetzenBoden(benchmark::State& state) {
     const std::string datei = einstellungsdatei(state);
+    std::filesystem::create_directory(sicherungsordner);
+    const std::string kopie = std::string(sicherungsordner) + pfadtrenner + "Boden.xml";
     for (auto _ : state) {
-        dateiErsetzen(datei, dateiLesen(datei));
+        const std::string text = dateiLesen(datei);
+        dateiErsetzen(kopie, text);
+        dateiErsetzen(datei, text);
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }

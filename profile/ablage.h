@@ -37,7 +37,7 @@ class ablage {
 
     std::string feld(std::int16_t index) const;                      // Text1(index)
     std::string feldname(std::int16_t index) const;                  // as the user sees it labelled
-    void setzeFeld(std::int16_t index, const std::string& text);     // Text1(index)
+    void setzeFeld(std::int16_t index, std::string text);            // Text1(index)
     void setzeErgebnis(std::int16_t index, const std::string& text); // Text3(index)
 
     virtual std::string pfadtext() const = 0; // Text2

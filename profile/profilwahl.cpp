@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <span>
 #include <string>
 
@@ -21,14 +22,35 @@ bool profilnameDahinter(std::string_view text, std::size_t marke) {
     return std::ranges::any_of(fahrzeugnamen, passt) || std::ranges::any_of(routennamen, passt);
 }
 
+// The 0-based position of the first "<Name>" at or behind `ab`, or npos.
+// A large file keeps its profiles behind everything else, so this search
+// runs over most of the text. It looks for the marker's "N", the byte of it
+// that is rarest in a settings text, with memchr, which runs at the speed of
+// memory, and compares the whole marker only there.
+std::size_t naechsteNamensmarke(std::string_view text, std::size_t ab) {
+    constexpr std::size_t selten = 1; // where "N" stands in the marker
+    for (std::size_t i = ab + selten; i < text.size(); ++i) {
+        const void* treffer = std::memchr(text.data() + i, namensmarke[selten], text.size() - i);
+        if (treffer == nullptr) {
+            break;
+        }
+        i = static_cast<std::size_t>(static_cast<const char*>(treffer) - text.data());
+        if (text.substr(i - selten).starts_with(namensmarke)) {
+            return i - selten;
+        }
+    }
+    return std::string_view::npos;
+}
+
 // The profiles of up to two names: one pass over the "<Name>" markers,
 // which ends once every profile sought has been found and has ended.
 void suchen(std::string_view text, std::span<const std::string_view> namen,
             std::span<profilbereich> bereiche) {
     std::size_t offen = namen.size(); // profiles not yet found or not yet ended
-    for (std::size_t p = finde(text, namensmarke, 1); p != 0 && offen > 0;
-         p = finde(text, namensmarke, p + namensmarke.size())) {
-        const std::size_t marke = p - 1;
+    for (std::size_t marke = naechsteNamensmarke(text, 0);
+         marke != std::string_view::npos && offen > 0;
+         marke = naechsteNamensmarke(text, marke + namensmarke.size())) {
+        const std::size_t p = marke + 1;
         if (!profilnameDahinter(text, marke)) {
             continue;
         }

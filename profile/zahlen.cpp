@@ -231,6 +231,14 @@ std::string zahlText(double wert) {
     if (wert == 0.0) {
         return "0";
     }
+    // A whole number of at most 15 digits, as many products are, is its own
+    // rounding: its digits need no search for the shortest ones.
+    if (std::fabs(wert) < 1e15 && wert == std::trunc(wert)) {
+        char ziffern[20];
+        return {
+            ziffern,
+            std::to_chars(ziffern, ziffern + sizeof ziffern, static_cast<std::int64_t>(wert)).ptr};
+    }
     const dezimalzahl gerundet = fuenfzehnStellen(std::fabs(wert));
     const std::string_view ziffern(gerundet.ziffern, gerundet.anzahl);
     const std::size_t anzahl = gerundet.anzahl;

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <string_view>
-#include <utility>
 
 // Cuts a marked passage out of a settings text without parsing it.
 //
@@ -54,7 +53,3 @@ class textroutine {
 // 1-based position `ab`, or 0. An empty marker is found at `ab` while `ab`
 // lies within the text. `ab` must be at least 1.
 std::size_t finde(std::string_view text, std::string_view marke, std::size_t ab);
-
-// finde(text, a, 1) and finde(text, b, 1), in one pass over the text.
-std::pair<std::size_t, std::size_t> findeBeide(std::string_view text, std::string_view a,
-                                               std::string_view b);

@@ -10,7 +10,7 @@ namespace {
 
 // A profile stands where "<Name>" is directly followed by its name; the name
 // mentioned before it does not count. It ends where "<Name>" is followed by
-// any profile name. Long texts take the block scan.
+// any profile name, also far behind.
 TEST(profilwahl, dasProfilStehtHinterDerNamensmarke) {
     const std::string weit(200, ' ');
     const struct {
