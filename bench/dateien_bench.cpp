@@ -92,7 +92,6 @@ void faelle(benchmark::internal::Benchmark* b) {
     b->ArgsProduct({{16 * kib, mib, 64 * mib}, {mitte, hinten}})
         ->Unit(benchmark::kMillisecond)
         ->MinTime(0.2)
-        ->Repetitions(wiederholungen)
         ->ReportAggregatesOnly(true);
 }
 BENCHMARK(ladeBoden)->Apply(faelle);

@@ -191,6 +191,52 @@ dezimalzahl fuenfzehnStellen(double betrag) {
     return z;
 }
 
+// Most products lie next to a decimal with a few places: 70 x 0.95 x 1.1
+// is 73.14999999999999 as a double, and shows as 73,15. Scaled by 10^k for
+// k = 0 to 4 and rounded to a whole number r, the value lies so close to r
+// that r with k decimals is its 15-digit rounding, where the distance, with
+// all the scaling may have erred, stays below half a unit of the value's
+// 15th digit. That check needs no digits, so the search for the shortest
+// digits is left to the other values. Nothing where no k passes it.
+std::optional<std::string> wenigeStellen(double wert) {
+    const double betrag = std::fabs(wert);
+    for (std::size_t k = 0; k <= 4; ++k) {
+        const double m = betrag * zehnerpotenzen[k];
+        const double r = std::nearbyint(m);
+        if (r < 1 || r >= 1e15) {
+            continue;
+        }
+        std::size_t vorn = 0; // digits in front of the point of m
+        while (vorn < 15 && m >= zehnerpotenzen[vorn]) {
+            ++vorn;
+        }
+        const double halbeEinheit = 0.5 / zehnerpotenzen[15 - vorn];
+        if (std::fabs(m - r) + m * 0x1p-52 >= halbeEinheit) {
+            continue;
+        }
+        char puffer[24];
+        char* ende =
+            std::to_chars(puffer, puffer + sizeof puffer, static_cast<std::uint64_t>(r)).ptr;
+        std::string ziffern(puffer, ende);
+        std::size_t nachkomma = k;
+        while (nachkomma > 0 && ziffern.back() == '0') {
+            ziffern.pop_back();
+            --nachkomma;
+        }
+        if (ziffern.size() <= nachkomma) {
+            ziffern.insert(0, nachkomma + 1 - ziffern.size(), '0'); // 0,05
+        }
+        std::string text = wert < 0 ? "-" : "";
+        text.append(ziffern, 0, ziffern.size() - nachkomma);
+        if (nachkomma > 0) {
+            text += ',';
+            text.append(ziffern, ziffern.size() - nachkomma);
+        }
+        return text;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 double zahlLesen(std::string_view text) {
@@ -231,13 +277,8 @@ std::string zahlText(double wert) {
     if (wert == 0.0) {
         return "0";
     }
-    // A whole number of at most 15 digits, as many products are, is its own
-    // rounding: its digits need no search for the shortest ones.
-    if (std::fabs(wert) < 1e15 && wert == std::trunc(wert)) {
-        char ziffern[20];
-        return {
-            ziffern,
-            std::to_chars(ziffern, ziffern + sizeof ziffern, static_cast<std::int64_t>(wert)).ptr};
+    if (auto kurz = wenigeStellen(wert)) {
+        return std::move(*kurz);
     }
     const dezimalzahl gerundet = fuenfzehnStellen(std::fabs(wert));
     const std::string_view ziffern(gerundet.ziffern, gerundet.anzahl);

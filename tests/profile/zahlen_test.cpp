@@ -51,6 +51,27 @@ TEST(zahlText, fuenfzehnStellenMitKomma) {
     }
 }
 
+// Products of decimals with a few places, the common case, show exactly as
+// printf's "%.15g" shows them, with a comma.
+TEST(zahlText, produkteWieDieCBibliothek) {
+    std::mt19937_64 zufall(21);
+    const auto dezimal = [&] {
+        return static_cast<double>(zufall() % 100000 + 1) /
+               std::pow(10.0, static_cast<double>(zufall() % 4));
+    };
+    for (int n = 0; n < 100000; ++n) {
+        const double wert = dezimal() * dezimal() * dezimal() * (zufall() % 2 == 0 ? 1 : -1);
+        char gezeigt[40];
+        std::snprintf(gezeigt, sizeof gezeigt, "%.15g", wert);
+        std::string erwartet(gezeigt);
+        if (erwartet.find('e') != std::string::npos) {
+            continue; // the exponent form is written differently
+        }
+        std::replace(erwartet.begin(), erwartet.end(), '.', ',');
+        ASSERT_EQ(zahlText(wert), erwartet);
+    }
+}
+
 TEST(zahlLesen, deutschesFormatMitPunktAlsKomma) {
     const struct {
         const char* text;
