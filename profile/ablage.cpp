@@ -26,11 +26,10 @@ int geprueft(std::int16_t index, int anzahl, const char* name) {
 void ablage::feldwerteSchreiben() {
     haelt_ = false;
     for (std::size_t i = 0; i < zurueckgehalten_.size(); ++i) {
-        if (std::optional<std::string>& text = zurueckgehalten_[i]) {
-            const std::string wert = std::move(*text);
-            text.reset();
-            schreibFeld(static_cast<int>(i), wert);
-        }
+        std::optional<std::string>& text = zurueckgehalten_[i];
+        const std::string wert = text ? std::move(*text) : std::string(vorgabe_);
+        text.reset();
+        schreibFeld(static_cast<int>(i), wert);
     }
 }
 

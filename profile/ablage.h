@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What the editing logic needs of the main window, and nothing more. All
@@ -29,10 +30,14 @@ class ablage {
     virtual ~ablage() = default;
 
     // A load resets every field and then fills it again. While held back,
-    // field writes are kept here and written to the window once per field
-    // by feldwerteSchreiben, so that the window repaints only the fields
-    // whose text changed.
-    void feldwerteZurueckhalten() { haelt_ = true; }
+    // field writes are kept here, and feldwerteSchreiben writes each field
+    // to the window once: its last text, or `vorgabe` where none was set.
+    // So the window repaints only the fields whose text changed, and the
+    // reset costs nothing for the fields that are filled.
+    void feldwerteZurueckhalten(std::string_view vorgabe) {
+        haelt_ = true;
+        vorgabe_ = vorgabe;
+    }
     void feldwerteSchreiben();
 
     std::string feld(std::int16_t index) const;                      // Text1(index)
@@ -69,5 +74,6 @@ class ablage {
 
   private:
     bool haelt_ = false;
+    std::string_view vorgabe_;
     std::array<std::optional<std::string>, anzahlFelder> zurueckgehalten_;
 };

@@ -32,7 +32,8 @@ std::string_view profilformular::gewaehltesProfil(profilart profil, zweck wofuer
 }
 
 void profilformular::lesen() {
-    fenster_.feldwerteZurueckhalten();
+    // Every field not filled shows the placeholder afterwards.
+    fenster_.feldwerteZurueckhalten(platzhalter);
     bool geladen = false;
     try {
         geladen = gruppenLaden();
@@ -59,7 +60,6 @@ bool profilformular::gruppenLaden() {
         leeren(fenster_);
         throw;
     }
-    felderLeeren(fenster_);
     if (!pfaddatei) {
         // A first start: the path box waits for a folder, its hint greyed
         // behind the empty text.

@@ -114,21 +114,30 @@ ausserhalb einordnen(const zerlegtezahl& z) {
 constexpr std::array<double, 16> zehnerpotenzen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-// A value without exponent and with at most 15 digits, the form of nearly
-// every field: its digits as an integer and the power of ten are both exact
-// doubles, so one division gives the correctly rounded value, as from_chars
-// would. Nothing for any other form.
-std::optional<double> kurzeZahl(const zerlegtezahl& z) {
-    if (!z.exponent.empty() || z.ganz.size() + z.bruch.size() > 15) {
-        return std::nullopt;
-    }
+// The form of nearly every field, "0.95" or "80": digits with at most one
+// point (or comma) and nothing else, at most 15 digits. Its digits as an
+// integer and the power of ten are both exact doubles, so one division
+// gives the correctly rounded value, as from_chars would; read in one pass,
+// without the general reader. Nothing for any other form.
+std::optional<double> schlichteZahl(std::string_view t) {
     std::uint64_t ziffern = 0;
-    for (const std::string_view teil : {z.ganz, z.bruch}) {
-        for (const char c : teil) {
-            ziffern = ziffern * 10 + static_cast<std::uint64_t>(c - '0');
+    std::size_t anzahl = 0;
+    std::size_t komma = t.size();
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (istZiffer(t[i])) {
+            ziffern = ziffern * 10 + static_cast<std::uint64_t>(t[i] - '0');
+            ++anzahl;
+        } else if ((t[i] == '.' || t[i] == ',') && komma == t.size()) {
+            komma = i;
+        } else {
+            return std::nullopt;
         }
     }
-    return static_cast<double>(ziffern) / zehnerpotenzen[z.bruch.size()];
+    if (anzahl == 0 || anzahl > 15) {
+        return std::nullopt;
+    }
+    const std::size_t nachkomma = komma == t.size() ? 0 : t.size() - komma - 1;
+    return static_cast<double>(ziffern) / zehnerpotenzen[nachkomma];
 }
 
 // Significant digits (the first never zero, none trailing) and the decimal
@@ -240,10 +249,10 @@ std::optional<std::string> wenigeStellen(double wert) {
 } // namespace
 
 double zahlLesen(std::string_view text) {
-    const zerlegtezahl z = zerlegen(text);
-    if (const auto wert = kurzeZahl(z)) {
-        return z.negativ ? -*wert : *wert;
+    if (const auto wert = schlichteZahl(text)) {
+        return *wert;
     }
+    const zerlegtezahl z = zerlegen(text);
 
     std::string c(z.ganz.empty() ? "0" : z.ganz);
     if (!z.bruch.empty()) {
