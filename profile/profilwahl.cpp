@@ -50,7 +50,6 @@ void suchen(std::string_view text, std::span<const std::string_view> namen,
     for (std::size_t marke = naechsteNamensmarke(text, 0);
          marke != std::string_view::npos && offen > 0;
          marke = naechsteNamensmarke(text, marke + namensmarke.size())) {
-        const std::size_t p = marke + 1;
         if (!profilnameDahinter(text, marke)) {
             continue;
         }
@@ -61,7 +60,7 @@ void suchen(std::string_view text, std::span<const std::string_view> namen,
                 --offen;
             } else if (b.name == 0 &&
                        text.substr(marke + namensmarke.size()).starts_with(namen[i])) {
-                b.name = p + namensmarke.size();
+                b.name = marke + namensmarke.size() + 1; // 1-based
             }
         }
     }

@@ -96,7 +96,8 @@ void aufraeumen(const namensteile& datei) {
          !fehler && eintrag != ende; eintrag.increment(fehler)) {
         const std::u8string name = eintrag->path().filename().u8string();
         const std::string_view bytes(reinterpret_cast<const char*>(name.data()), name.size());
-        if (auto r = rang(datei, bytes); r && eintrag->is_regular_file(fehler)) {
+        std::error_code egal; // an entry that cannot be examined is no copy
+        if (auto r = rang(datei, bytes); r && eintrag->is_regular_file(egal)) {
             kopien.emplace_back(std::move(*r), eintrag->path());
         }
     }

@@ -1,36 +1,42 @@
 #include "aenderungsliste.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 #include <algorithm>
-#include <span>
 
 namespace {
 
-// More lines than this go into two columns: a whole half's list stands one
-// below the other only where the screen is high enough for it.
-constexpr std::size_t einspaltigHoechstens = 12;
+// More lines than this go into two columns where they fit: a whole half's
+// list stands one below the other only where the screen is high enough.
+constexpr qsizetype einspaltigHoechstens = 12;
 
-QString spalte(std::span<const std::string> zeilen) {
-    QStringList texte;
-    for (const std::string& zeile : zeilen) {
-        texte << QString::fromStdString(zeile).toHtmlEscaped();
-    }
-    return "<td style=\"white-space:pre\">" + texte.join("<br>") + "</td>";
-}
+// The width, in pixels, that the list may take: a message box on a
+// 1366-pixel screen grows to 886 pixels, its margins included.
+constexpr int hoechsteBreite = 800;
+constexpr int spaltenabstand = 24;
 
 } // namespace
 
-QString aenderungsliste(const std::vector<std::string>& zeilen) {
-    const std::size_t spalten = zeilen.size() > einspaltigHoechstens ? 2 : 1;
-    const std::size_t hoehe = (zeilen.size() + spalten - 1) / spalten;
-    const std::span<const std::string> alle(zeilen);
-    QString html = "<table cellspacing=\"0\" cellpadding=\"0\"><tr>";
-    for (std::size_t von = 0; von < alle.size(); von += hoehe) {
-        if (von > 0) {
-            html += "<td width=\"24\"></td>";
-        }
-        html += spalte(alle.subspan(von, std::min(hoehe, alle.size() - von)));
+QString aenderungsliste(const std::vector<std::string>& zeilen, const QFont& schrift) {
+    const QFontMetrics metrik(schrift);
+    QStringList texte;
+    int breiteste = 0;
+    for (const std::string& zeile : zeilen) {
+        const QString text = QString::fromStdString(zeile);
+        breiteste = std::max(breiteste, metrik.horizontalAdvance(text));
+        texte << text.toHtmlEscaped();
+    }
+    const bool zweiSpalten =
+        texte.size() > einspaltigHoechstens && 2 * breiteste + spaltenabstand <= hoechsteBreite;
+    const qsizetype hoehe = zweiSpalten ? (texte.size() + 1) / 2 : texte.size();
+    const QString zelle = QString("<td style=\"white-space:%1\">")
+                              .arg(breiteste > hoechsteBreite ? "pre-wrap" : "pre");
+    QString html = "<table cellspacing=\"0\" cellpadding=\"0\"><tr>" + zelle +
+                   texte.mid(0, hoehe).join("<br>") + "</td>";
+    if (zweiSpalten) {
+        html += QString("<td width=\"%1\"></td>").arg(spaltenabstand) + zelle +
+                texte.mid(hoehe).join("<br>") + "</td>";
     }
     return html + "</tr></table>";
 }

@@ -361,7 +361,7 @@ void MainForm::zeigen() {
 bool MainForm::frageJaNein(const std::string& text, const std::vector<std::string>& aenderungen) {
     QMessageBox box(QMessageBox::NoIcon, titel, alsText(text), QMessageBox::Yes | QMessageBox::No,
                     this);
-    box.setInformativeText(aenderungsliste(aenderungen));
+    box.setInformativeText(aenderungsliste(aenderungen, box.font()));
     box.setDefaultButton(QMessageBox::Yes);
     deutscheKnoepfe(box);
     return box.exec() == QMessageBox::Yes;
