@@ -9,6 +9,7 @@
 #include "spleisstext.h"
 #include "textroutine.h"
 #include "werteliste.h"
+#include "zeichensatz.h"
 
 #include <ctime>
 #include <vector>
@@ -17,66 +18,46 @@ namespace {
 
 constexpr std::string_view frage = "Folgende Änderungen werden übernommen\r\n"_cp1252;
 
-laufzeitfehler ungueltig(const std::string& einzelheit) {
-    return laufzeitfehler(laufzeitfehler::ungueltigesArgument, einzelheit);
-}
-
-// The search of the confirmation cut: a start position of 0 (a previous
-// search that found nothing) is an invalid argument.
-long long suche(std::string_view text, std::string_view marke, long long ab) {
-    if (ab < 1) {
-        throw ungueltig("Suche ab Position " + std::to_string(ab));
+// The 1-based position of `marke` in the profile from `ab` on. A marker of
+// the passage that the profile lacks stops the write before the question.
+std::size_t gefunden(std::string_view profil, std::string_view marke, std::size_t ab,
+                     std::string_view name) {
+    const std::size_t stelle = finde(profil, marke, ab);
+    if (stelle == 0) {
+        throw laufzeitfehler(laufzeitfehler::ungueltigesArgument,
+                             "„" + nachUtf8(marke) + "“ fehlt im Profil „" + nachUtf8(name) +
+                                 "“, nichts wurde geschrieben");
     }
-    return static_cast<long long>(finde(text, marke, static_cast<std::size_t>(ab)));
+    return stelle;
 }
 
 // `laenge` characters from the 1-based position `anfang` on, clipped at the
-// end of the text.
-std::string_view stueck(std::string_view text, long long anfang, long long laenge) {
-    if (anfang < 1 || laenge < 0) {
-        throw ungueltig("Ausschnitt ab " + std::to_string(anfang) + ", Länge " +
-                        std::to_string(laenge));
-    }
-    const auto ab = static_cast<std::size_t>(anfang - 1);
-    return ab >= text.size() ? std::string_view{}
-                             : text.substr(ab, static_cast<std::size_t>(laenge));
+// end of the profile.
+std::string_view stueck(std::string_view profil, std::size_t anfang, std::size_t laenge) {
+    return anfang > profil.size() ? std::string_view{} : profil.substr(anfang - 1, laenge);
 }
 
-// The part of the rewritten text shown for confirmation, from the "<Name>"
-// in front of the profile's name: for a vehicle the profile up to a little
-// behind "</SpeedProfile>" and then its preference factors; for a route its
-// passage up to the end of its preference factors. Searched and cut within
-// the profile alone, so that it never shows another profile's text.
+// The part of the rewritten profile shown for confirmation, from the
+// "<Name>" in front of its name `name`: for a vehicle the profile up to a
+// little behind "</SpeedProfile>" and then its preference factors; for a
+// route its passage up to the end of its preference factors. Searched and
+// cut within the profile alone, so that it never shows another profile's
+// text.
 std::string bestaetigungspassage(std::string_view text, const profilbereich& bereich,
-                                 profilart profil) {
+                                 profilart profil, std::string_view name) {
     using namespace bestaetigung;
     const std::string_view imProfil = text.substr(0, bereich.ende);
-    const auto s = static_cast<long long>(bereich.name - namensmarke.size());
+    const std::size_t s = bereich.name - namensmarke.size();
     std::string passage;
-    long long ab = s;
+    std::size_t ab = s;
     if (profil == profilart::fahrzeug) {
-        const long long e =
-            suche(imProfil, profilende, s) + static_cast<long long>(profilendeZugabe);
+        const std::size_t e = gefunden(imProfil, profilende, s, name) + profilendeZugabe;
         passage = stueck(imProfil, s, e - s);
-        ab = suche(imProfil, faktoranfang, e);
+        ab = gefunden(imProfil, faktoranfang, e, name);
     }
-    const long long r = suche(imProfil, faktorende, ab) + static_cast<long long>(faktorendeZugabe);
+    const std::size_t r = gefunden(imProfil, faktorende, ab, name) + faktorendeZugabe;
     passage += stueck(imProfil, ab, r - ab);
     return passage;
-}
-
-// The pieces joined.
-std::string verbunden(const std::vector<std::string_view>& stuecke) {
-    std::size_t laenge = 0;
-    for (std::string_view stueck : stuecke) {
-        laenge += stueck.size();
-    }
-    std::string text;
-    text.reserve(laenge);
-    for (std::string_view stueck : stuecke) {
-        text += stueck;
-    }
-    return text;
 }
 
 } // namespace
@@ -95,37 +76,41 @@ void profilformular::uebernehmen(profilart profil) {
     const std::string datei = dateiname();
     spleisstext text(dateiLesen(datei));
 
-    // Every splice lies within the profile, behind its name: none can move
-    // the name, and each moves the profile's end by the length it adds.
-    profilbereich bereich = profilSuchen(text.text(), name);
+    // The profile is rewritten apart from the rest of the text: its groups
+    // are spliced into a copy of it, from its "<Name>" to its end, and the
+    // question shows that copy's passage. The text as read stays whole until
+    // it has been saved as the backup; only then does the copy take the
+    // profile's place. So a large file is copied once by no step.
+    const profilbereich bereich = profilSuchen(text.text(), name);
+    using bestaetigung::namensmarke;
+    const std::size_t anfang = bereich.name == 0 ? 0 : bereich.name - 1 - namensmarke.size();
+    std::string profiltext(text.text(), anfang, bereich.ende - anfang);
+    profilbereich imProfil{bereich.name == 0 ? 0 : namensmarke.size() + 1, profiltext.size()};
     std::vector<std::string> aenderungen;
     for (const feldgruppe& gruppe : feldgruppen) {
         if (gruppe.profil != profil) {
             continue;
         }
         const teilstuecke teile =
-            gruppeZerlegen(text.text(), bereich, name, gruppe, fenster_, zweck::schreiben);
+            gruppeZerlegen(profiltext, imProfil, name, gruppe, fenster_, zweck::schreiben);
         aenderungenNotieren(aenderungen, fenster_, gruppe, teile[1]);
-        const std::string liste = verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl);
-        bereich.ende = bereich.ende - teile[1].size() + liste.size();
-        // The text before the value passage, the joined fields and the text
-        // from the closing marker on, spliced in place: a new copy of the
-        // text per group doubles the time of a large write.
-        text.ersetzen(teile[0].size(), teile[1].size(), liste);
+        profiltext.replace(teile[0].size(), teile[1].size(),
+                           verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl));
+        imProfil.ende = profiltext.size();
     }
     if (aenderungen.empty()) {
         aenderungen.emplace_back(keineAenderung);
     }
 
-    const std::string passage = bestaetigungspassage(text.text(), bereich, profil);
+    const std::string passage = bestaetigungspassage(profiltext, imProfil, profil, name);
     if (!fenster_.frageJaNein(std::string(frage) + passage, aenderungen)) {
         return;
     }
-    // The copy is the text read above. Another program may have changed the
-    // file while the question was open: the replace goes ahead only while
-    // the file still holds exactly that text, so that the other program's
-    // change is not overwritten and the copy is the file that was replaced.
-    const std::vector<std::string_view> bisher = text.ursprung();
-    sichern(einstellungsdatei, verbunden(bisher), std::time(nullptr));
-    dateiErsetzen(datei, text.text(), bisher);
+    // Another program may have changed the file while the question was
+    // open: the replace goes ahead only while the file still holds exactly
+    // the text read above, so that the other program's change is not
+    // overwritten and the backup is the file that was replaced.
+    sichern(einstellungsdatei, text.text(), std::time(nullptr));
+    text.ersetzen(anfang, bereich.ende - anfang, profiltext);
+    dateiErsetzen(datei, text.text(), text.ursprung());
 }

@@ -349,6 +349,10 @@ TEST_F(uebernehmen, ohneNamensmarkeOderFaktorenWirdNichtGefragt) {
          "Open><Special>5</Special>"
          "</Preference><Value>1</Value>",
          &profilformular::routeUebernehmen},
+        // The profile at the very top: no passage cut from a position of 0.
+        {"<Name>Fastest<PreferenceFactor><City>3</City><Open>4</Open><Special>5</Special>"
+         "</Preference><Value>1</Value>",
+         &profilformular::routeUebernehmen},
     };
     for (const auto& fall : faelle) {
         datei_ = einstellungen(fall.text);
