@@ -1,9 +1,10 @@
 // Loading and a whole vehicle write on generated settings files, each next
 // to its floor: the I/O every load must do (reading "ini.txt", testing that
 // the settings file exists, reading the file whole), and the I/O every write
-// must do: reading the file, writing its copy into the backup folder and
-// writing the same bytes back, each with the same safe replace. The ratios
-// of the medians are printed at the end.
+// must do: reading the file, writing it as a new copy into the backup folder
+// and removing the copy from 20 writes before, and writing the same bytes
+// back, each with the same safe replace. The ratios of the medians are
+// printed at the end.
 
 #include "benchhilfe.h"
 #include "dateien.h"
@@ -65,10 +66,16 @@ void lesen(benchmark::State& state) {
 void lesenUndErsetzenBoden(benchmark::State& state) {
     const std::string datei = einstellungsdatei(state);
     std::filesystem::create_directory(sicherungsordner);
-    const std::string kopie = std::string(sicherungsordner) + pfadtrenner + "Boden.xml";
+    // As with the backups, every write leaves a new copy and the copy from
+    // 20 writes before goes.
+    static long nummer = 0;
+    const auto kopie = [](long n) {
+        return std::string(sicherungsordner) + pfadtrenner + "Boden " + std::to_string(n) + ".xml";
+    };
     for (auto _ : state) {
         const std::string text = dateiLesen(datei);
-        dateiErsetzen(kopie, text);
+        dateiErsetzen(kopie(++nummer), text);
+        std::filesystem::remove(kopie(nummer - static_cast<long>(behalteneSicherungen)));
         dateiErsetzen(datei, text);
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
