@@ -27,6 +27,8 @@ std::string_view gewaehlterName(profilart profil, std::string_view beschriftung,
 struct profilbereich {
     std::size_t name = 0; // 1-based position of the name; 0: no such profile
     std::size_t ende = 0; // 0-based position where the profile ends
+
+    bool operator==(const profilbereich&) const = default;
 };
 
 profilbereich profilSuchen(std::string_view text, std::string_view name);

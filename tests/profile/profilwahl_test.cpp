@@ -31,14 +31,11 @@ TEST(profilwahl, dasProfilStehtHinterDerNamensmarke) {
         {"", 0, 0},
     };
     for (const auto& f : faelle) {
-        const profilbereich allein = profilSuchen(f.text, "Car Fast");
-        EXPECT_EQ(allein.name, f.stelle) << f.text;
-        EXPECT_EQ(allein.ende, f.ende) << f.text;
+        const profilbereich erwartet{f.stelle, f.ende};
+        EXPECT_EQ(profilSuchen(f.text, "Car Fast"), erwartet) << f.text;
         const auto [fahrzeug, route] = profileSuchen(f.text, "Car Fast", "Fastest");
-        EXPECT_EQ(fahrzeug.name, f.stelle) << f.text;
-        EXPECT_EQ(fahrzeug.ende, f.ende) << f.text;
-        EXPECT_EQ(route.name, profilSuchen(f.text, "Fastest").name) << f.text;
-        EXPECT_EQ(route.ende, profilSuchen(f.text, "Fastest").ende) << f.text;
+        EXPECT_EQ(fahrzeug, erwartet) << f.text;
+        EXPECT_EQ(route, profilSuchen(f.text, "Fastest")) << f.text;
     }
 }
 

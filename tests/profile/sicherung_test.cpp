@@ -20,13 +20,8 @@ std::string kopie(const std::string& name) {
 // the latest 20 stay, a second's later number counting as later, and other
 // files in the folder are left alone.
 TEST_F(sicherung, gleicheSekundeUndDieLetztenZwanzig) {
-    std::tm t{};
-    t.tm_year = 2026 - 1900;
-    t.tm_mon = 11;
-    t.tm_mday = 7;
-    t.tm_hour = 16;
-    t.tm_min = 59;
-    t.tm_sec = 9;
+    std::tm t{}; // 2026-12-07 16:59:09 local time
+    t.tm_year = 126, t.tm_mon = 11, t.tm_mday = 7, t.tm_hour = 16, t.tm_min = 59, t.tm_sec = 9;
     t.tm_isdst = -1;
     const std::time_t zeit = std::mktime(&t);
     const std::string datei = "ApplicationSettings.xml";

@@ -51,8 +51,8 @@ TEST(zahlText, fuenfzehnStellenMitKomma) {
     }
 }
 
-// Products of decimals with a few places, the common case, show exactly as
-// printf's "%.15g" shows them, with a comma.
+// Products of decimals with a few places, the common case, show as printf's
+// "%.15g" shows them, with a comma.
 TEST(zahlText, produkteWieDieCBibliothek) {
     std::mt19937_64 zufall(21);
     const auto dezimal = [&] {
@@ -60,15 +60,14 @@ TEST(zahlText, produkteWieDieCBibliothek) {
                std::pow(10.0, static_cast<double>(zufall() % 4));
     };
     for (int n = 0; n < 100000; ++n) {
-        const double wert = dezimal() * dezimal() * dezimal() * (zufall() % 2 == 0 ? 1 : -1);
+        const double wert = dezimal() * dezimal() * dezimal() * (n % 2 == 0 ? 1 : -1);
         char gezeigt[40];
         std::snprintf(gezeigt, sizeof gezeigt, "%.15g", wert);
         std::string erwartet(gezeigt);
-        if (erwartet.find('e') != std::string::npos) {
-            continue; // the exponent form is written differently
-        }
         std::replace(erwartet.begin(), erwartet.end(), '.', ',');
-        ASSERT_EQ(zahlText(wert), erwartet);
+        if (erwartet.find('e') == std::string::npos) { // the exponent form is written otherwise
+            ASSERT_EQ(zahlText(wert), erwartet);
+        }
     }
 }
 
