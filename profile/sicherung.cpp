@@ -131,8 +131,11 @@ std::string sichern(std::string_view dateiname, std::string_view inhalt, std::ti
     std::error_code fehler;
     if (!fs::create_directory(fs::path(ordner), fehler) && fehler) {
         const int ursache = fehler.default_error_condition().value();
-        // There only when a file of that name stands where the folder belongs.
-        nichtGesichert(systemfehler(ursache == EEXIST ? ENOTDIR : ursache, ordner));
+        // There only when something else of that name stands where the
+        // folder belongs.
+        nichtGesichert(ursache == EEXIST ? laufzeitfehler(laufzeitfehler::pfadZugriffsfehler,
+                                                          "„" + ordner + "“ ist kein Ordner")
+                                         : systemfehler(ursache, ordner));
     }
     const namensteile datei = zerlegen(dateiname);
     char zeittext[32];
