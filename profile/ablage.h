@@ -31,9 +31,10 @@ class ablage {
 
     // A load resets every field and then fills it again. While held back,
     // field writes are kept here, and feldwerteSchreiben writes each field
-    // to the window once: its last text, or `vorgabe` where none was set.
-    // So the window repaints only the fields whose text changed, and the
-    // reset costs nothing for the fields that are filled.
+    // to the window once: its last text, or `vorgabe` (which must live
+    // until then) where none was set. So the window repaints only the
+    // fields whose text changed, and the reset costs nothing for the fields
+    // that are filled.
     void feldwerteZurueckhalten(std::string_view vorgabe) {
         haelt_ = true;
         vorgabe_ = vorgabe;

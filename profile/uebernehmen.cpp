@@ -80,7 +80,7 @@ void profilformular::uebernehmen(profilart profil) {
     // are spliced into a copy of it, from its "<Name>" to its end, and the
     // question shows that copy's passage. The text as read stays whole until
     // it has been saved as the backup; only then does the copy take the
-    // profile's place. So a large file is copied once by no step.
+    // profile's place. So no step copies a large file whole.
     const profilbereich bereich = profilSuchen(text.text(), name);
     using bestaetigung::namensmarke;
     const std::size_t anfang = bereich.name == 0 ? 0 : bereich.name - 1 - namensmarke.size();
