@@ -69,8 +69,9 @@ long kilobyteAusStatus(const char* feld) {
 void verhaeltnisbericht::ReportRuns(const std::vector<Run>& laeufe) {
     for (const Run& lauf : laeufe) {
         if (lauf.run_type == Run::RT_Aggregate && lauf.aggregate_name == "median") {
-            medianzeiten_[{lauf.run_name.function_name, lauf.run_name.args}] =
-                lauf.GetAdjustedRealTime();
+            medianzeiten_[{lauf.run_name.function_name, lauf.run_name.args}] = {
+                lauf.GetAdjustedRealTime(), lauf.GetAdjustedCPUTime()};
+            wiederholungen_ = lauf.repetitions;
             median(lauf);
         }
     }
@@ -79,13 +80,16 @@ void verhaeltnisbericht::ReportRuns(const std::vector<Run>& laeufe) {
 
 void verhaeltnisbericht::Finalize() {
     ConsoleReporter::Finalize();
-    std::printf("\nVerhaeltnis der Mediane (%d Wiederholungen) zum Boden:\n", wiederholungen);
+    std::printf("\nVerhaeltnis der Mediane (%lld Wiederholungen) zum Boden, "
+                "Echtzeit und Prozessorzeit:\n",
+                wiederholungen_);
     for (const auto& [art, boden] : paare_) {
         for (const auto& [schluessel, zeit] : medianzeiten_) {
             const auto bodenzeit = medianzeiten_.find({boden, schluessel.second});
             if (schluessel.first == art && bodenzeit != medianzeiten_.end()) {
-                std::printf("  %-20s %-16s %6.2f x\n", art.c_str(), schluessel.second.c_str(),
-                            zeit / bodenzeit->second);
+                std::printf("  %-20s %-16s %6.2f x %6.2f x\n", art.c_str(),
+                            schluessel.second.c_str(), zeit.real / bodenzeit->second.real,
+                            zeit.prozessor / bodenzeit->second.prozessor);
             }
         }
     }
@@ -93,8 +97,10 @@ void verhaeltnisbericht::Finalize() {
 
 void benchmarksAusfuehren(int argc, char** argv, verhaeltnisbericht& bericht) {
     std::vector<char*> argumente(argv, argv + argc);
+    // In front of the command line's own flags, which win.
     std::string mischen = "--benchmark_enable_random_interleaving=true";
-    argumente.insert(argumente.begin() + 1, mischen.data());
+    std::string wiederholen = "--benchmark_repetitions=9";
+    argumente.insert(argumente.begin() + 1, {mischen.data(), wiederholen.data()});
     int anzahl = static_cast<int>(argumente.size());
     benchmark::Initialize(&anzahl, argumente.data());
     arbeitsordner();

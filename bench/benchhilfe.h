@@ -28,7 +28,9 @@ std::string einstellungsdatei(std::size_t groesse, long wo);
 long kilobyteAusStatus(const char* feld);
 
 // Collects the median times and prints, after the console report, each
-// measured case as a ratio to its floor on the same arguments.
+// measured case as a ratio to its floor on the same arguments: of the real
+// time, and of the processor time, which other work on a shared machine
+// disturbs less.
 class verhaeltnisbericht : public benchmark::ConsoleReporter {
   public:
     // Pairs of function names: the measured case and its floor.
@@ -43,14 +45,18 @@ class verhaeltnisbericht : public benchmark::ConsoleReporter {
     virtual void median(const Run&) {}
 
   private:
+    struct zeiten {
+        double real;
+        double prozessor;
+    };
+
     std::vector<std::pair<std::string, std::string>> paare_;
-    std::map<std::pair<std::string, std::string>, double> medianzeiten_;
+    std::map<std::pair<std::string, std::string>, zeiten> medianzeiten_;
+    long long wiederholungen_ = 0;
 };
 
-// Every case runs this many times, the repetitions of all cases interleaved
-// at random so that a slow spell of the machine does not fall on one case.
-inline constexpr int wiederholungen = 9;
-
-// Runs the registered benchmarks with interleaving (a flag on the command
-// line wins) and removes the scratch folder.
+// Runs the registered benchmarks and removes the scratch folder. Every case
+// runs 9 times unless --benchmark_repetitions says otherwise, the
+// repetitions of all cases interleaved at random so that a slow spell of the
+// machine does not fall on one case.
 void benchmarksAusfuehren(int argc, char** argv, verhaeltnisbericht& bericht);

@@ -1,17 +1,21 @@
 // Loading and a whole vehicle write on generated settings files, each next
 // to its floor: the I/O every load must do (reading "ini.txt", testing that
-// the settings file exists, reading the file whole), and reading the file
-// plus writing the same bytes back with the same safe replace. The ratios of
-// the medians are printed at the end.
+// the settings file exists, reading the file whole), and the I/O every write
+// must do: reading the file, writing it as a new copy into the backup folder
+// and removing the copy from 20 writes before, and writing the same bytes
+// back, each with the same safe replace. The ratios of the medians are
+// printed at the end.
 
 #include "benchhilfe.h"
 #include "dateien.h"
 #include "profilformular.h"
+#include "sicherung.h"
 #include "speicherablage.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -61,8 +65,18 @@ void lesen(benchmark::State& state) {
 
 void lesenUndErsetzenBoden(benchmark::State& state) {
     const std::string datei = einstellungsdatei(state);
+    std::filesystem::create_directory(sicherungsordner);
+    // As with the backups, every write leaves a new copy and the copy from
+    // 20 writes before goes.
+    static long nummer = 0;
+    const auto kopie = [](long n) {
+        return std::string(sicherungsordner) + pfadtrenner + "Boden " + std::to_string(n) + ".xml";
+    };
     for (auto _ : state) {
-        dateiErsetzen(datei, dateiLesen(datei));
+        const std::string text = dateiLesen(datei);
+        dateiErsetzen(kopie(++nummer), text);
+        std::filesystem::remove(kopie(nummer - static_cast<long>(behalteneSicherungen)));
+        dateiErsetzen(datei, text);
     }
     state.SetBytesProcessed(state.iterations() * state.range(0));
 }
@@ -85,7 +99,6 @@ void faelle(benchmark::internal::Benchmark* b) {
     b->ArgsProduct({{16 * kib, mib, 64 * mib}, {mitte, hinten}})
         ->Unit(benchmark::kMillisecond)
         ->MinTime(0.2)
-        ->Repetitions(wiederholungen)
         ->ReportAggregatesOnly(true);
 }
 BENCHMARK(ladeBoden)->Apply(faelle);

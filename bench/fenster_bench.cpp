@@ -89,10 +89,7 @@ void textBoden(benchmark::State& state) {
 }
 
 void faelle(benchmark::internal::Benchmark* b) {
-    b->Unit(benchmark::kMicrosecond)
-        ->MinTime(0.5)
-        ->Repetitions(wiederholungen)
-        ->ReportAggregatesOnly(true);
+    b->Unit(benchmark::kMicrosecond)->MinTime(0.5)->ReportAggregatesOnly(true);
 }
 BENCHMARK(auswahl)->Apply(faelle);
 BENCHMARK(textBoden)->Apply(faelle);

@@ -1,10 +1,9 @@
 // Loading and both writers on arbitrary settings bytes, each against a plain
-// find-and-split of its own. The load fills the fields and the result boxes
-// as the oracle computes them, or raises the oracle's error with the fields
-// spread up to it. A writer, answering Yes, either leaves the file unchanged
-// and raises an error (the type-mismatch error exactly when a field of its
-// half is not a number), or rewrites it with exactly the text read and the
-// writer's value passages replaced.
+// find-and-split of its own, within the chosen profile. The load fills the fields and the result
+// boxes as the oracle computes them, or raises the oracle's error with the fields spread up to it.
+// A writer, answering Yes, either leaves the file unchanged and raises an error (the type-mismatch
+// error exactly when a field of its half is not a number), or rewrites it with exactly the text
+// read and the writer's value passages replaced.
 
 #include "feldkarte.h"
 #include "laufzeitfehler.h"
@@ -39,21 +38,41 @@ std::string lesen(const std::string& datei) {
     return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
 }
 
-// Where the passage of group `g` behind the first "<Name>" directly followed
-// by `name` in `text` starts and ends, or which marker is missing: 1 the
-// name, 2 such2, 3 such3, 4 suchnach1.
+// Where the passage of group `g` in the profile `name` of `text` starts and
+// ends, or which marker is missing: 1 the profile, 2 such2, 3 such3, 4
+// suchnach1. The profile begins at the first "<Name>" directly followed by
+// `name` and ends at the next "<Name>" directly followed by any profile name,
+// or at the end of the text; every marker must lie wholly within it.
 struct passage {
     std::size_t anfang = 0;
     std::size_t ende = 0;
     int fehlt = 0;
 };
 
-passage finden(const std::string& text, const std::string& name, const feldgruppe& g) {
+std::size_t profilende(const std::string& text, std::size_t ab) {
+    for (std::size_t p = text.find("<Name>", ab); p != std::string::npos;
+         p = text.find("<Name>", p + 1)) {
+        for (const auto& zeile : fahrzeugnamen) {
+            if (text.compare(p + 6, zeile.name.size(), zeile.name) == 0) {
+                return p;
+            }
+        }
+        for (const auto& zeile : routennamen) {
+            if (text.compare(p + 6, zeile.name.size(), zeile.name) == 0) {
+                return p;
+            }
+        }
+    }
+    return text.size();
+}
+
+passage finden(const std::string& ganz, const std::string& name, const feldgruppe& g) {
     const std::string profil = "<Name>" + name;
-    std::size_t stelle = text.find(profil);
+    std::size_t stelle = ganz.find(profil);
     if (stelle == std::string::npos) {
         return {0, 0, 1};
     }
+    const std::string text = ganz.substr(0, profilende(ganz, stelle + 6));
     stelle += profil.size();
     for (const auto& [marke, nummer] : {std::pair{g.such2, 2}, std::pair{g.such3, 3}}) {
         if (marke.empty()) {
@@ -89,12 +108,13 @@ ladung erwarteteLadung(const std::string& text, const speicherablage& fenster) {
             g.profil == profilart::fahrzeug ? ablage::auswahl::fahrzeug : ablage::auswahl::route;
         const std::string name(
             profilname(g.profil, fenster.beschriftung(welche)).value_or(vorgabename(g.profil)));
-        // A missing such2 is the one failure that the splitter reports in the
-        // value passage's element, which the load spreads unchecked.
+        // A group the profile lacks stops the load before its fields.
         const passage p = finden(text, name, g);
-        const std::string liste = p.fehlt == 0   ? text.substr(p.anfang, p.ende - p.anfang)
-                                  : p.fehlt == 2 ? "such2 ERROR"
-                                                 : "";
+        if (p.fehlt != 0) {
+            soll.fehler = laufzeitfehler::ungueltigesArgument;
+            return soll;
+        }
+        const std::string liste = text.substr(p.anfang, p.ende - p.anfang);
         std::size_t von = 0;
         for (int i = 0; i < g.anzahl - 1; ++i) {
             const std::size_t trenner = liste.find('|', von);

@@ -7,10 +7,16 @@
 
 namespace {
 
+[[noreturn, gnu::cold, gnu::noinline]] void elementFehlt(std::int16_t index, const char* name) {
+    throw laufzeitfehler(laufzeitfehler::elementFehlt,
+                         std::string(name) + "(" + std::to_string(index) + ")");
+}
+
+// Every field access passes here, some two hundred per load: the check
+// stays a compare, the message is built out of line.
 int geprueft(std::int16_t index, int anzahl, const char* name) {
-    if (index < 0 || index >= anzahl) {
-        throw laufzeitfehler(laufzeitfehler::elementFehlt,
-                             std::string(name) + "(" + std::to_string(index) + ")");
+    if (index < 0 || index >= anzahl) [[unlikely]] {
+        elementFehlt(index, name);
     }
     return index;
 }
@@ -19,11 +25,11 @@ int geprueft(std::int16_t index, int anzahl, const char* name) {
 
 void ablage::feldwerteSchreiben() {
     haelt_ = false;
-    const auto texte = std::exchange(zurueckgehalten_, {});
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        if (texte[i]) {
-            schreibFeld(static_cast<int>(i), *texte[i]);
-        }
+    for (std::size_t i = 0; i < zurueckgehalten_.size(); ++i) {
+        std::optional<std::string>& text = zurueckgehalten_[i];
+        const std::string wert = text ? std::move(*text) : std::string(vorgabe_);
+        text.reset();
+        schreibFeld(static_cast<int>(i), wert);
     }
 }
 
@@ -39,10 +45,10 @@ std::string ablage::feldname(std::int16_t index) const {
     return liesFeldname(geprueft(index, anzahlFelder, "Text1"));
 }
 
-void ablage::setzeFeld(std::int16_t index, const std::string& text) {
+void ablage::setzeFeld(std::int16_t index, std::string text) {
     const int i = geprueft(index, anzahlFelder, "Text1");
     if (haelt_) {
-        zurueckgehalten_[static_cast<std::size_t>(i)] = text;
+        zurueckgehalten_[static_cast<std::size_t>(i)] = std::move(text);
     } else {
         schreibFeld(i, text);
     }

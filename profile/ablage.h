@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // What the editing logic needs of the main window, and nothing more. The
 // texts of fields, results, captions and questions are Windows-1252 bytes;
@@ -29,15 +31,20 @@ class ablage {
     virtual ~ablage() = default;
 
     // A load resets every field and then fills it again. While held back,
-    // field writes are kept here and written to the window once per field
-    // by feldwerteSchreiben, so that the window repaints only the fields
-    // whose text changed.
-    void feldwerteZurueckhalten() { haelt_ = true; }
+    // field writes are kept here, and feldwerteSchreiben writes each field
+    // to the window once: its last text, or `vorgabe` (which must live
+    // until then) where none was set. So the window repaints only the
+    // fields whose text changed, and the reset costs nothing for the fields
+    // that are filled.
+    void feldwerteZurueckhalten(std::string_view vorgabe) {
+        haelt_ = true;
+        vorgabe_ = vorgabe;
+    }
     void feldwerteSchreiben();
 
     std::string feld(std::int16_t index) const;                      // Text1(index)
     std::string feldname(std::int16_t index) const;                  // as the user sees it labelled
-    void setzeFeld(std::int16_t index, const std::string& text);     // Text1(index)
+    void setzeFeld(std::int16_t index, std::string text);            // Text1(index)
     void setzeErgebnis(std::int16_t index, const std::string& text); // Text3(index)
 
     virtual std::string pfadtext() const = 0; // Text2, UTF-8
@@ -55,7 +62,11 @@ class ablage {
     // Shows the window non-modal; a visible window stays as it is.
     virtual void zeigen() = 0;
     // Modal question with the buttons Yes (the default) and No; true for Yes.
-    virtual bool frageJaNein(const std::string& text) = 0;
+    // Below the text it lists `aenderungen`, one line each; unlike the
+    // store's other texts these lines are UTF-8, as messages are, since they
+    // hold characters that Windows-1252 lacks.
+    virtual bool frageJaNein(const std::string& text,
+                             const std::vector<std::string>& aenderungen) = 0;
     // Modal note with an OK button; UTF-8.
     virtual void hinweisen(const std::string& text) = 0;
 
@@ -67,5 +78,6 @@ class ablage {
 
   private:
     bool haelt_ = false;
+    std::string_view vorgabe_;
     std::array<std::optional<std::string>, anzahlFelder> zurueckgehalten_;
 };

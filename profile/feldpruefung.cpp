@@ -1,5 +1,6 @@
 #include "feldpruefung.h"
 
+#include "kurztext.h"
 #include "laufzeitfehler.h"
 #include "zahlen.h"
 #include "zeichensatz.h"
@@ -8,24 +9,12 @@
 
 namespace {
 
-// Enough of a field's text to recognise it in a message; a broken file can
-// put a whole profile into one field.
-constexpr std::size_t gezeigteZeichen = 40;
-
 bool istZahl(const std::string& text) {
     try {
         return std::isfinite(zahlLesen(text));
     } catch (const laufzeitfehler&) {
         return false;
     }
-}
-
-std::string gekuerzt(const std::string& text) {
-    if (text.size() <= gezeigteZeichen) {
-        return nachUtf8(text);
-    }
-    return nachUtf8(text.substr(0, gezeigteZeichen)) + " … (" + std::to_string(text.size()) +
-           " Zeichen)";
 }
 
 } // namespace
@@ -40,7 +29,7 @@ void felderPruefen(const ablage& fenster, profilart profil) {
             if (!istZahl(text)) {
                 throw laufzeitfehler(laufzeitfehler::typenUnvertraeglich,
                                      "Das Feld „" + nachUtf8(fenster.feldname(i)) + "“ enthält „" +
-                                         gekuerzt(text) +
+                                         kurztext(text) +
                                          "“, keine Zahl. Nichts wurde geschrieben.");
             }
         }

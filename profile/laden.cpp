@@ -1,10 +1,10 @@
 #include "dateien.h"
 #include "ergebnisse.h"
+#include "gruppensuche.h"
 #include "laufzeitfehler.h"
 #include "leeren.h"
 #include "pfaddatei.h"
 #include "profilformular.h"
-#include "textroutine.h"
 #include "werteliste.h"
 
 namespace {
@@ -32,7 +32,8 @@ std::string_view profilformular::gewaehltesProfil(profilart profil, zweck wofuer
 }
 
 void profilformular::lesen() {
-    fenster_.feldwerteZurueckhalten();
+    // Every field not filled shows the placeholder afterwards.
+    fenster_.feldwerteZurueckhalten(platzhalter);
     bool geladen = false;
     try {
         geladen = gruppenLaden();
@@ -59,7 +60,6 @@ bool profilformular::gruppenLaden() {
         leeren(fenster_);
         throw;
     }
-    felderLeeren(fenster_);
     if (!pfaddatei) {
         // A first start: the path box waits for a folder, its hint greyed
         // behind the empty text.
@@ -79,17 +79,16 @@ bool profilformular::gruppenLaden() {
     const std::string_view fahrzeugname = gewaehltesProfil(profilart::fahrzeug, zweck::laden);
     const std::string_view routenname = gewaehltesProfil(profilart::route, zweck::laden);
 
-    // Every split searches the unchanged text from the same two profiles on,
-    // so both are found once, in one pass: on a large file that pass is most
-    // of the work.
-    const auto [fahrzeugstelle, routenstelle] = profilstellen(inhalt, fahrzeugname, routenname);
-    const textroutine zerleger;
+    // Every split searches the unchanged text within one of the two
+    // profiles, so both are found once, in one pass: on a large file that
+    // pass is most of the work.
+    const auto [fahrzeug, route] = profileSuchen(inhalt, fahrzeugname, routenname);
     fenster_.zeigen();
     for (const feldgruppe& gruppe : feldgruppen) {
-        const bool fahrzeug = gruppe.profil == profilart::fahrzeug;
-        const teilstuecke teile = zerleger.zerlegeAb(
-            inhalt, fahrzeug ? fahrzeugstelle : routenstelle, fahrzeug ? fahrzeugname : routenname,
-            gruppe.such2, gruppe.such3, gruppe.suchnach1, "", "");
+        const bool vomFahrzeug = gruppe.profil == profilart::fahrzeug;
+        const teilstuecke teile =
+            gruppeZerlegen(inhalt, vomFahrzeug ? fahrzeug : route,
+                           vomFahrzeug ? fahrzeugname : routenname, gruppe, fenster_, zweck::laden);
         verteilen(fenster_, teile[1], gruppe.erstesFeld, gruppe.anzahl);
     }
     return true;

@@ -13,6 +13,3 @@ inline constexpr std::string_view platzhalter = "- - - -";
 // text, so it can never be saved as the folder. The result boxes, the
 // captions and the path box's state stay as they are.
 void leeren(ablage& fenster);
-
-// The same for the fields alone.
-void felderLeeren(ablage& fenster);

@@ -25,8 +25,10 @@ class profilformular {
     void lesen();
 
     // Read the settings file afresh, splice the vehicle (or route) groups
-    // from the fields into it, show the rewritten passage, and replace the
-    // file only when the user answers Yes. The window is not reloaded.
+    // from the fields into the profile, show the rewritten passage with the
+    // list of the values that change, and only when the user answers Yes
+    // save the file as read in the backup folder and replace it. The window
+    // is not reloaded.
     void fahrzeugUebernehmen();
     void routeUebernehmen();
 

@@ -4,26 +4,71 @@
 #include "textroutine.h"
 #include "zeichensatz.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <span>
 #include <string>
 
 namespace {
 
 using bestaetigung::namensmarke;
 
-// The profile's position, given the name's first position anywhere.
-std::size_t imProfil(std::string_view text, std::string_view name, std::size_t erste) {
-    if (erste == 0) {
-        return 0;
+// True where one of the nine profile names follows the "<Name>" at the
+// 0-based position `marke`: there a profile begins.
+bool profilnameDahinter(std::string_view text, std::size_t marke) {
+    const std::string_view dahinter = text.substr(marke + namensmarke.size());
+    const auto passt = [&](const namenszeile& z) { return dahinter.starts_with(z.name); };
+    return std::ranges::any_of(fahrzeugnamen, passt) || std::ranges::any_of(routennamen, passt);
+}
+
+// The 0-based position of the first "<Name>" at or behind `ab`, or npos.
+// A large file keeps its profiles behind everything else, so this search
+// runs over most of the text. It looks for the marker's "N", the byte of it
+// that is rarest in a settings text, with memchr, which runs at the speed of
+// memory, and compares the whole marker only there.
+std::size_t naechsteNamensmarke(std::string_view text, std::size_t ab) {
+    constexpr std::size_t selten = 1; // where "N" stands in the marker
+    for (std::size_t i = ab + selten; i < text.size(); ++i) {
+        const void* treffer = std::memchr(text.data() + i, namensmarke[selten], text.size() - i);
+        if (treffer == nullptr) {
+            break;
+        }
+        i = static_cast<std::size_t>(static_cast<const char*>(treffer) - text.data());
+        if (text.substr(i - selten).starts_with(namensmarke)) {
+            return i - selten;
+        }
     }
-    if (erste > namensmarke.size() &&
-        text.substr(erste - 1 - namensmarke.size(), namensmarke.size()) == namensmarke) {
-        return erste;
+    return std::string_view::npos;
+}
+
+// The profiles of up to two names: one pass over the "<Name>" markers,
+// which ends once every profile sought has been found and has ended.
+void suchen(std::string_view text, std::span<const std::string_view> namen,
+            std::span<profilbereich> bereiche) {
+    std::size_t offen = namen.size(); // profiles not yet found or not yet ended
+    for (std::size_t marke = naechsteNamensmarke(text, 0);
+         marke != std::string_view::npos && offen > 0;
+         marke = naechsteNamensmarke(text, marke + namensmarke.size())) {
+        if (!profilnameDahinter(text, marke)) {
+            continue;
+        }
+        for (std::size_t i = 0; i < namen.size(); ++i) {
+            profilbereich& b = bereiche[i];
+            if (b.name != 0 && b.ende == 0) {
+                b.ende = marke;
+                --offen;
+            } else if (b.name == 0 &&
+                       text.substr(marke + namensmarke.size()).starts_with(namen[i])) {
+                b.name = marke + namensmarke.size() + 1; // 1-based
+            }
+        }
     }
-    // "<Name>" with the name cannot start before the name's first position
-    // minus the marker's length.
-    const std::size_t ab = erste > namensmarke.size() ? erste - namensmarke.size() : 1;
-    const std::size_t marke = finde(text, std::string(namensmarke) + std::string(name), ab);
-    return marke == 0 ? 0 : marke + namensmarke.size();
+    for (profilbereich& b : bereiche) {
+        if (b.name != 0 && b.ende == 0) {
+            b.ende = text.size();
+        }
+    }
 }
 
 } // namespace
@@ -41,12 +86,16 @@ std::string_view gewaehlterName(profilart profil, std::string_view beschriftung,
                              ", nichts wurde geschrieben");
 }
 
-std::size_t profilstelle(std::string_view text, std::string_view name) {
-    return imProfil(text, name, finde(text, name, 1));
+profilbereich profilSuchen(std::string_view text, std::string_view name) {
+    profilbereich bereich;
+    suchen(text, {&name, 1}, {&bereich, 1});
+    return bereich;
 }
 
-std::pair<std::size_t, std::size_t> profilstellen(std::string_view text, std::string_view a,
-                                                  std::string_view b) {
-    const auto [erstesA, erstesB] = findeBeide(text, a, b);
-    return {imProfil(text, a, erstesA), imProfil(text, b, erstesB)};
+std::pair<profilbereich, profilbereich> profileSuchen(std::string_view text, std::string_view a,
+                                                      std::string_view b) {
+    const std::array<std::string_view, 2> namen{a, b};
+    std::array<profilbereich, 2> bereiche{};
+    suchen(text, namen, bereiche);
+    return {bereiche[0], bereiche[1]};
 }

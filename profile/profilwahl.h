@@ -20,13 +20,21 @@ enum class zweck { laden, schreiben };
 // since it must not change a profile the user did not choose.
 std::string_view gewaehlterName(profilart profil, std::string_view beschriftung, zweck wofuer);
 
-// A profile stands where "<Name>" is directly followed by its name: the
-// 1-based position of the first such name in the text, or 0. The name alone
-// may also stand elsewhere, before the profile.
-std::size_t profilstelle(std::string_view text, std::string_view name);
+// A profile stands where "<Name>" is directly followed by its name, at the
+// first such place; the name alone may also stand elsewhere, before the
+// profile. It runs to where the next profile begins, that is the next
+// "<Name>" directly followed by one of the nine profile names, or to the end
+// of the text. Its groups are searched within it alone, so that a group it
+// lacks is reported instead of taken from the profile behind it.
+struct profilbereich {
+    std::size_t name = 0; // 1-based position of the name; 0: no such profile
+    std::size_t ende = 0; // 0-based position where the profile ends
 
-// profilstelle for two names, in one pass over the text where both names
-// first stand in their profiles, as they do in every file the settings
-// program writes.
-std::pair<std::size_t, std::size_t> profilstellen(std::string_view text, std::string_view a,
-                                                  std::string_view b);
+    bool operator==(const profilbereich&) const = default;
+};
+
+profilbereich profilSuchen(std::string_view text, std::string_view name);
+
+// profilSuchen for two names, in one pass over the text.
+std::pair<profilbereich, profilbereich> profileSuchen(std::string_view text, std::string_view a,
+                                                      std::string_view b);

@@ -1,70 +1,63 @@
+#include "aenderungen.h"
 #include "dateien.h"
 #include "feldpruefung.h"
 #include "festtext.h"
+#include "gruppensuche.h"
 #include "laufzeitfehler.h"
 #include "profilformular.h"
+#include "sicherung.h"
 #include "spleisstext.h"
 #include "textroutine.h"
 #include "werteliste.h"
 #include "zeichensatz.h"
 
+#include <ctime>
+#include <vector>
+
 namespace {
 
 constexpr std::string_view frage = "Folgende Änderungen werden übernommen\r\n"_cp1252;
 
-laufzeitfehler ungueltig(const std::string& einzelheit) {
-    return laufzeitfehler(laufzeitfehler::ungueltigesArgument, einzelheit);
-}
-
-// The search of the confirmation cut: a start position of 0 (a previous
-// search that found nothing) is an invalid argument.
-long long suche(std::string_view text, std::string_view marke, long long ab) {
-    if (ab < 1) {
-        throw ungueltig("Suche ab Position " + std::to_string(ab));
+// The 1-based position of `marke` in the profile from `ab` on. A marker of
+// the passage that the profile lacks stops the write before the question.
+std::size_t gefunden(std::string_view profil, std::string_view marke, std::size_t ab,
+                     std::string_view name) {
+    const std::size_t stelle = finde(profil, marke, ab);
+    if (stelle == 0) {
+        throw laufzeitfehler(laufzeitfehler::ungueltigesArgument,
+                             "„" + nachUtf8(marke) + "“ fehlt im Profil „" + nachUtf8(name) +
+                                 "“, nichts wurde geschrieben");
     }
-    return static_cast<long long>(finde(text, marke, static_cast<std::size_t>(ab)));
+    return stelle;
 }
 
 // `laenge` characters from the 1-based position `anfang` on, clipped at the
-// end of the text.
-std::string_view stueck(std::string_view text, long long anfang, long long laenge) {
-    if (anfang < 1 || laenge < 0) {
-        throw ungueltig("Ausschnitt ab " + std::to_string(anfang) + ", Länge " +
-                        std::to_string(laenge));
-    }
-    const auto ab = static_cast<std::size_t>(anfang - 1);
-    return ab >= text.size() ? std::string_view{}
-                             : text.substr(ab, static_cast<std::size_t>(laenge));
+// end of the profile.
+std::string_view stueck(std::string_view profil, std::size_t anfang, std::size_t laenge) {
+    return anfang > profil.size() ? std::string_view{} : profil.substr(anfang - 1, laenge);
 }
 
-// The part of the rewritten text shown for confirmation, from the "<Name>"
-// in front of the profile's name at `namensstelle`: for a vehicle the
-// profile up to a little behind "</SpeedProfile>" and then its preference
-// factors; for a route its passage up to the end of its preference factors.
-std::string bestaetigungspassage(std::string_view text, std::size_t namensstelle,
-                                 profilart profil) {
+// The part of the rewritten profile shown for confirmation, from the
+// "<Name>" in front of its name `name`: for a vehicle the profile up to a
+// little behind "</SpeedProfile>" and then its preference factors; for a
+// route its passage up to the end of its preference factors. Searched and
+// cut within the profile alone, so that it never shows another profile's
+// text.
+std::string bestaetigungspassage(std::string_view text, const profilbereich& bereich,
+                                 profilart profil, std::string_view name) {
     using namespace bestaetigung;
-    const auto s = static_cast<long long>(namensstelle - namensmarke.size());
+    const std::string_view imProfil = text.substr(0, bereich.ende);
+    const std::size_t s = bereich.name - namensmarke.size();
     std::string passage;
-    long long ab = s;
+    std::size_t ab = s;
     if (profil == profilart::fahrzeug) {
-        const long long e = suche(text, profilende, s) + static_cast<long long>(profilendeZugabe);
-        passage = stueck(text, s, e - s);
-        ab = suche(text, faktoranfang, e);
+        const std::size_t e = gefunden(imProfil, profilende, s, name) + profilendeZugabe;
+        passage = stueck(imProfil, s, e - s);
+        ab = gefunden(imProfil, faktoranfang, e, name);
     }
-    const long long r = suche(text, faktorende, ab) + static_cast<long long>(faktorendeZugabe);
-    passage += stueck(text, ab, r - ab);
+    const std::size_t r = gefunden(imProfil, faktorende, ab, name) + faktorendeZugabe;
+    passage += stueck(imProfil, ab, r - ab);
     return passage;
-}
-
-std::string_view fehlendeMarke(const teilstuecke& teile, const feldgruppe& gruppe) {
-    if (teile[1] == textroutine::such2Fehler) {
-        return gruppe.such2;
-    }
-    if (teile[2] == textroutine::such3Fehler) {
-        return gruppe.such3;
-    }
-    return gruppe.suchnach1;
 }
 
 } // namespace
@@ -83,40 +76,41 @@ void profilformular::uebernehmen(profilart profil) {
     const std::string datei = dateiname();
     spleisstext text(dateiLesen(datei));
 
-    // Every splice starts behind the end of the profile's name, so none can
-    // move it or put another in front of it: searched once, not once per
-    // group.
-    const std::size_t namensstelle = profilstelle(text.text(), name);
-    if (namensstelle == 0) {
-        throw ungueltig("kein Profil „" + nachUtf8(bestaetigung::namensmarke) + nachUtf8(name) +
-                        "“ in der Datei, nichts wurde geschrieben");
-    }
-    const textroutine zerleger;
+    // The profile is rewritten apart from the rest of the text: its groups
+    // are spliced into a copy of it, from its "<Name>" to its end, and the
+    // question shows that copy's passage. The text as read stays whole until
+    // it has been saved as the backup; only then does the copy take the
+    // profile's place. So no step copies a large file whole.
+    const profilbereich bereich = profilSuchen(text.text(), name);
+    using bestaetigung::namensmarke;
+    const std::size_t anfang = bereich.name == 0 ? 0 : bereich.name - 1 - namensmarke.size();
+    std::string profiltext(text.text(), anfang, bereich.ende - anfang);
+    profilbereich imProfil{bereich.name == 0 ? 0 : namensmarke.size() + 1, profiltext.size()};
+    std::vector<std::string> aenderungen;
     for (const feldgruppe& gruppe : feldgruppen) {
         if (gruppe.profil != profil) {
             continue;
         }
-        const teilstuecke teile = zerleger.zerlegeAb(text.text(), namensstelle, name, gruppe.such2,
-                                                     gruppe.such3, gruppe.suchnach1, "", "");
-        if (textroutine::istFehler(teile)) {
-            // Splicing an error result would put its text into the file.
-            throw ungueltig("„" + nachUtf8(fehlendeMarke(teile, gruppe)) + "“ hinter „" +
-                            nachUtf8(name) + "“ nicht gefunden, für die Felder ab „" +
-                            nachUtf8(fenster_.feldname(gruppe.erstesFeld)) +
-                            "“, nichts wurde geschrieben");
-        }
-        // The text before the value passage, the joined fields and the text
-        // from the closing marker on, spliced in place: a new copy of the
-        // text per group doubles the time of a large write.
-        text.ersetzen(teile[0].size(), teile[1].size(),
-                      verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl));
+        const teilstuecke teile =
+            gruppeZerlegen(profiltext, imProfil, name, gruppe, fenster_, zweck::schreiben);
+        aenderungenNotieren(aenderungen, fenster_, gruppe, teile[1]);
+        profiltext.replace(teile[0].size(), teile[1].size(),
+                           verbinden(fenster_, gruppe.erstesFeld, gruppe.anzahl));
+        imProfil.ende = profiltext.size();
+    }
+    if (aenderungen.empty()) {
+        aenderungen.emplace_back(keineAenderung);
     }
 
-    const std::string passage = bestaetigungspassage(text.text(), namensstelle, profil);
-    if (!fenster_.frageJaNein(std::string(frage) + passage)) {
+    const std::string passage = bestaetigungspassage(profiltext, imProfil, profil, name);
+    if (!fenster_.frageJaNein(std::string(frage) + passage, aenderungen)) {
         return;
     }
-    // Another program may have changed the file while the question was open;
-    // its change must not be overwritten with the text read before.
+    // Another program may have changed the file while the question was
+    // open: the replace goes ahead only while the file still holds exactly
+    // the text read above, so that the other program's change is not
+    // overwritten and the backup is the file that was replaced.
+    sichern(einstellungsdatei, text.text(), std::time(nullptr));
+    text.ersetzen(anfang, bereich.ende - anfang, profiltext);
     dateiErsetzen(datei, text.text(), text.ursprung());
 }

@@ -114,21 +114,30 @@ ausserhalb einordnen(const zerlegtezahl& z) {
 constexpr std::array<double, 16> zehnerpotenzen{1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-// A value without exponent and with at most 15 digits, the form of nearly
-// every field: its digits as an integer and the power of ten are both exact
-// doubles, so one division gives the correctly rounded value, as from_chars
-// would. Nothing for any other form.
-std::optional<double> kurzeZahl(const zerlegtezahl& z) {
-    if (!z.exponent.empty() || z.ganz.size() + z.bruch.size() > 15) {
-        return std::nullopt;
-    }
+// The form of nearly every field, "0.95" or "80": digits with at most one
+// point (or comma) and nothing else, at most 15 digits. Its digits as an
+// integer and the power of ten are both exact doubles, so one division
+// gives the correctly rounded value, as from_chars would; read in one pass,
+// without the general reader. Nothing for any other form.
+std::optional<double> schlichteZahl(std::string_view t) {
     std::uint64_t ziffern = 0;
-    for (const std::string_view teil : {z.ganz, z.bruch}) {
-        for (const char c : teil) {
-            ziffern = ziffern * 10 + static_cast<std::uint64_t>(c - '0');
+    std::size_t anzahl = 0;
+    std::size_t komma = t.size();
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (istZiffer(t[i])) {
+            ziffern = ziffern * 10 + static_cast<std::uint64_t>(t[i] - '0');
+            ++anzahl;
+        } else if ((t[i] == '.' || t[i] == ',') && komma == t.size()) {
+            komma = i;
+        } else {
+            return std::nullopt;
         }
     }
-    return static_cast<double>(ziffern) / zehnerpotenzen[z.bruch.size()];
+    if (anzahl == 0 || anzahl > 15) {
+        return std::nullopt;
+    }
+    const std::size_t nachkomma = komma == t.size() ? 0 : t.size() - komma - 1;
+    return static_cast<double>(ziffern) / zehnerpotenzen[nachkomma];
 }
 
 // Significant digits (the first never zero, none trailing) and the decimal
@@ -191,13 +200,59 @@ dezimalzahl fuenfzehnStellen(double betrag) {
     return z;
 }
 
+// Most products lie next to a decimal with a few places: 70 x 0.95 x 1.1
+// is 73.14999999999999 as a double, and shows as 73,15. Scaled by 10^k for
+// k = 0 to 4 and rounded to a whole number r, the value lies so close to r
+// that r with k decimals is its 15-digit rounding, where the distance, with
+// all the scaling may have erred, stays below half a unit of the value's
+// 15th digit. That check needs no digits, so the search for the shortest
+// digits is left to the other values. Nothing where no k passes it.
+std::optional<std::string> wenigeStellen(double wert) {
+    const double betrag = std::fabs(wert);
+    for (std::size_t k = 0; k <= 4; ++k) {
+        const double m = betrag * zehnerpotenzen[k];
+        const double r = std::nearbyint(m);
+        if (r < 1 || r >= 1e15) {
+            continue;
+        }
+        std::size_t vorn = 0; // digits in front of the point of m
+        while (vorn < 15 && m >= zehnerpotenzen[vorn]) {
+            ++vorn;
+        }
+        const double halbeEinheit = 0.5 / zehnerpotenzen[15 - vorn];
+        if (std::fabs(m - r) + m * 0x1p-52 >= halbeEinheit) {
+            continue;
+        }
+        char puffer[24];
+        char* ende =
+            std::to_chars(puffer, puffer + sizeof puffer, static_cast<std::uint64_t>(r)).ptr;
+        std::string ziffern(puffer, ende);
+        std::size_t nachkomma = k;
+        while (nachkomma > 0 && ziffern.back() == '0') {
+            ziffern.pop_back();
+            --nachkomma;
+        }
+        if (ziffern.size() <= nachkomma) {
+            ziffern.insert(0, nachkomma + 1 - ziffern.size(), '0'); // 0,05
+        }
+        std::string text = wert < 0 ? "-" : "";
+        text.append(ziffern, 0, ziffern.size() - nachkomma);
+        if (nachkomma > 0) {
+            text += ',';
+            text.append(ziffern, ziffern.size() - nachkomma);
+        }
+        return text;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 double zahlLesen(std::string_view text) {
-    const zerlegtezahl z = zerlegen(text);
-    if (const auto wert = kurzeZahl(z)) {
-        return z.negativ ? -*wert : *wert;
+    if (const auto wert = schlichteZahl(text)) {
+        return *wert;
     }
+    const zerlegtezahl z = zerlegen(text);
 
     std::string c(z.ganz.empty() ? "0" : z.ganz);
     if (!z.bruch.empty()) {
@@ -230,6 +285,9 @@ double zahlLesen(std::string_view text) {
 std::string zahlText(double wert) {
     if (wert == 0.0) {
         return "0";
+    }
+    if (auto kurz = wenigeStellen(wert)) {
+        return std::move(*kurz);
     }
     const dezimalzahl gerundet = fuenfzehnStellen(std::fabs(wert));
     const std::string_view ziffern(gerundet.ziffern, gerundet.anzahl);

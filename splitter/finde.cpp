@@ -1,9 +1,7 @@
 #include "textroutine.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <utility>
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -60,24 +58,16 @@ const char* blockgrenze(const char* anfang, const char* ende, std::size_t n) {
     return laenge < 64 + n - 1 ? anfang : anfang + (laenge - (64 + n - 1)) / 64 * 64 + 64;
 }
 
-// The first block from p on before `grenze` that holds a candidate of `a`
-// (or of `b` when `beide`), or `grenze`. The loop calls nothing, so that
-// the vectors stay in registers; a large file keeps the profiles behind
-// everything else, and this loop is most of a load.
-template <bool beide>
+// The first block from p on before `grenze` that holds a candidate of
+// `marke`, or `grenze`. The loop calls nothing, so that the vectors stay in
+// registers.
 __attribute__((target("avx2"))) const char* naechsterBlock(const char* p, const char* grenze,
-                                                           std::string_view a, std::string_view b) {
-    const __m256i a0 = _mm256_set1_epi8(a.front());
-    const __m256i a1 = _mm256_set1_epi8(a.back());
-    const __m256i b0 = _mm256_set1_epi8(b.front());
-    const __m256i b1 = _mm256_set1_epi8(b.back());
+                                                           std::string_view marke) {
+    const __m256i erstes = _mm256_set1_epi8(marke.front());
+    const __m256i letztes = _mm256_set1_epi8(marke.back());
     for (; p < grenze; p += 64) {
-        __m256i alle =
-            _mm256_or_si256(kandidaten(p, a.size(), a0, a1), kandidaten(p + 32, a.size(), a0, a1));
-        if constexpr (beide) {
-            alle = _mm256_or_si256(alle, _mm256_or_si256(kandidaten(p, b.size(), b0, b1),
-                                                         kandidaten(p + 32, b.size(), b0, b1)));
-        }
+        const __m256i alle = _mm256_or_si256(kandidaten(p, marke.size(), erstes, letztes),
+                                             kandidaten(p + 32, marke.size(), erstes, letztes));
         if (_mm256_testz_si256(alle, alle) == 0) {
             return p;
         }
@@ -101,31 +91,12 @@ const char* bestaetigt(const char* p, std::uint64_t maske, std::string_view mark
 const char* breit(const char* anfang, const char* ende, std::string_view marke) {
     const char* grenze = blockgrenze(anfang, ende, marke.size());
     for (const char* p = anfang;; p += 64) {
-        p = naechsterBlock<false>(p, grenze, marke, marke);
+        p = naechsterBlock(p, grenze, marke);
         if (p == grenze) {
             return byteweise(p, ende, marke);
         }
         if (const char* treffer = bestaetigt(p, blockmaske(p, marke), marke)) {
             return treffer;
-        }
-    }
-}
-
-// Both markers (neither empty) in one pass until one is found, the other
-// from there on.
-std::pair<const char*, const char*> breitBeide(const char* anfang, const char* ende,
-                                               std::string_view a, std::string_view b) {
-    const char* grenze = blockgrenze(anfang, ende, std::max(a.size(), b.size()));
-    for (const char* p = anfang;; p += 64) {
-        p = naechsterBlock<true>(p, grenze, a, b);
-        if (p == grenze) {
-            return {byteweise(p, ende, a), byteweise(p, ende, b)};
-        }
-        const char* ta = bestaetigt(p, blockmaske(p, a), a);
-        const char* tb = bestaetigt(p, blockmaske(p, b), b);
-        if (ta != nullptr || tb != nullptr) {
-            return {ta != nullptr ? ta : breit(p + 64, ende, a),
-                    tb != nullptr ? tb : breit(p + 64, ende, b)};
         }
     }
 }
@@ -142,6 +113,11 @@ bool breitMoeglich() {
 }
 
 const char* suchen(const char* anfang, const char* ende, std::string_view marke) {
+    if (marke.size() == 1) {
+        // The value lists' "|": memchr is the fastest search for one byte.
+        return static_cast<const char*>(
+            std::memchr(anfang, marke.front(), static_cast<std::size_t>(ende - anfang)));
+    }
 #if defined(TAMVORIL_BLOCKSUCHE)
     if (breitMoeglich()) {
         return breit(anfang, ende, marke);
@@ -164,18 +140,4 @@ std::size_t finde(std::string_view text, std::string_view marke, std::size_t ab)
         return 0;
     }
     return static_cast<std::size_t>(treffer - text.data()) + 1;
-}
-
-std::pair<std::size_t, std::size_t> findeBeide(std::string_view text, std::string_view a,
-                                               std::string_view b) {
-#if defined(TAMVORIL_BLOCKSUCHE)
-    if (breitMoeglich() && !a.empty() && !b.empty()) {
-        const auto [ta, tb] = breitBeide(text.data(), text.data() + text.size(), a, b);
-        const auto stelle = [&](const char* t) {
-            return t == nullptr ? 0 : static_cast<std::size_t>(t - text.data()) + 1;
-        };
-        return {stelle(ta), stelle(tb)};
-    }
-#endif
-    return {finde(text, a, 1), finde(text, b, 1)};
 }

@@ -14,14 +14,17 @@ teilstuecke textroutine::zerlege(std::string_view text, std::string_view such1,
                                  std::string_view such2, std::string_view such3,
                                  std::string_view suchnach1, std::string_view suchnach2,
                                  std::string_view suchnach3) const {
-    return zerlegeAb(text, finde(text, such1, 1), such1, such2, such3, suchnach1, suchnach2,
-                     suchnach3);
+    return zerlegeAb(text, finde(text, such1, 1), text.size(), such1, such2, such3, suchnach1,
+                     suchnach2, suchnach3);
 }
 
 teilstuecke textroutine::zerlegeAb(std::string_view text, std::size_t such1Stelle,
-                                   std::string_view such1, std::string_view such2,
-                                   std::string_view such3, std::string_view suchnach1,
-                                   std::string_view suchnach2, std::string_view suchnach3) const {
+                                   std::size_t bereichsende, std::string_view such1,
+                                   std::string_view such2, std::string_view such3,
+                                   std::string_view suchnach1, std::string_view suchnach2,
+                                   std::string_view suchnach3) const {
+    // The markers are searched in the part; the cuts are made in the whole.
+    const std::string_view bereich = text.substr(0, bereichsende);
     std::size_t p = such1Stelle;
     if (p == 0) {
         return fehlerergebnis(0, such1Fehler);
@@ -29,13 +32,13 @@ teilstuecke textroutine::zerlegeAb(std::string_view text, std::size_t such1Stell
     std::size_t wertanfang = p + such1.size();
 
     if (!such2.empty()) {
-        p = finde(text, such2, wertanfang);
+        p = finde(bereich, such2, wertanfang);
         if (p == 0) {
             return fehlerergebnis(1, such2Fehler);
         }
         wertanfang = p + such2.size();
         if (!such3.empty()) {
-            p = finde(text, such3, wertanfang);
+            p = finde(bereich, such3, wertanfang);
             if (p == 0) {
                 return fehlerergebnis(2, such3Fehler);
             }
@@ -43,17 +46,17 @@ teilstuecke textroutine::zerlegeAb(std::string_view text, std::size_t such1Stell
         }
     }
 
-    std::size_t schluss = finde(text, suchnach1, wertanfang);
+    std::size_t schluss = finde(bereich, suchnach1, wertanfang);
     if (schluss == 0) {
         return fehlerergebnis(0, suchnach1Fehler);
     }
     if (!suchnach2.empty()) {
-        schluss = finde(text, suchnach2, schluss);
+        schluss = finde(bereich, suchnach2, schluss);
         if (schluss == 0) {
             return fehlerergebnis(1, suchnach2Fehler);
         }
         if (!suchnach3.empty()) {
-            schluss = finde(text, suchnach3, schluss);
+            schluss = finde(bereich, suchnach3, schluss);
             if (schluss == 0) {
                 return fehlerergebnis(2, suchnach3Fehler);
             }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <string_view>
-#include <utility>
 
 // Cuts a marked passage out of a settings text without parsing it.
 //
@@ -34,11 +33,14 @@ class textroutine {
                         std::string_view such3, std::string_view suchnach1,
                         std::string_view suchnach2, std::string_view suchnach3) const;
 
-    // The same split for a caller that already holds such1Stelle =
-    // finde(text, such1, 1), so that several splits of one text under the
-    // same name search the name once.
-    teilstuecke zerlegeAb(std::string_view text, std::size_t such1Stelle, std::string_view such1,
-                          std::string_view such2, std::string_view such3,
+    // The same split for a caller that already holds such1Stelle, the
+    // position of such1, so that several splits of one text under the same
+    // name search the name once; and within the part of the text that ends
+    // in front of the 0-based position `bereichsende`: a marker counts only
+    // where it lies wholly in front of it, so a split never reaches into the
+    // text behind. The elements still cover the whole text.
+    teilstuecke zerlegeAb(std::string_view text, std::size_t such1Stelle, std::size_t bereichsende,
+                          std::string_view such1, std::string_view such2, std::string_view such3,
                           std::string_view suchnach1, std::string_view suchnach2,
                           std::string_view suchnach3) const;
 
@@ -51,7 +53,3 @@ class textroutine {
 // 1-based position `ab`, or 0. An empty marker is found at `ab` while `ab`
 // lies within the text. `ab` must be at least 1.
 std::size_t finde(std::string_view text, std::string_view marke, std::size_t ab);
-
-// finde(text, a, 1) and finde(text, b, 1), in one pass over the text.
-std::pair<std::size_t, std::size_t> findeBeide(std::string_view text, std::string_view a,
-                                               std::string_view b);

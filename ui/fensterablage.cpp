@@ -1,6 +1,7 @@
 // The store through which the editing logic reads and writes the window's
 // controls: field texts as Windows-1252, the path as UTF-8.
 
+#include "aenderungsliste.h"
 #include "mainform.h"
 #include "meldungsknoepfe.h"
 #include "steuerelemente.h"
@@ -89,9 +90,10 @@ void MainForm::hinweisen(const std::string& text) {
     box.exec();
 }
 
-bool MainForm::frageJaNein(const std::string& text) {
+bool MainForm::frageJaNein(const std::string& text, const std::vector<std::string>& aenderungen) {
     QMessageBox box(QMessageBox::NoIcon, fenstertitel, alsText(text),
                     QMessageBox::Yes | QMessageBox::No, this);
+    box.setInformativeText(aenderungsliste(aenderungen, box.font()));
     box.setDefaultButton(QMessageBox::Yes);
     deutscheKnoepfe(box);
     return box.exec() == QMessageBox::Yes;

@@ -47,7 +47,7 @@ class MainForm : public QWidget, public ablage {
     void setzeBeschriftung(auswahl welche, const std::string& text) override;
     void setzePfadknopftext(const std::string& text) override;
     void zeigen() override;
-    bool frageJaNein(const std::string& text) override;
+    bool frageJaNein(const std::string& text, const std::vector<std::string>& aenderungen) override;
     void hinweisen(const std::string& text) override;
 
   protected:

@@ -24,7 +24,8 @@ class speicherablage : public ablage {
     bool antwort = true;
     std::vector<std::string> fragen;
     std::vector<std::string> hinweise;
-    std::function<void()> waehrendDerFrage; // what happens while the box is open
+    std::vector<std::vector<std::string>> listen; // the change list of each question
+    std::function<void()> waehrendDerFrage;       // what happens while the box is open
 
     speicherablage() { ergebnisse.fill("-"); }
 
@@ -42,8 +43,10 @@ class speicherablage : public ablage {
     }
     void setzePfadknopftext(const std::string& text) override { pfadknopf = text; }
     void zeigen() override { ++gezeigt; }
-    bool frageJaNein(const std::string& text) override {
+    bool frageJaNein(const std::string& text,
+                     const std::vector<std::string>& aenderungen) override {
         fragen.push_back(text);
+        listen.push_back(aenderungen);
         if (waehrendDerFrage) {
             waehrendDerFrage();
         }

@@ -174,25 +174,46 @@ TEST_F(laden, fehlendeMarkeLaesstDieFelderDerFolgendenGruppenLeer) {
     EXPECT_EQ(f.ergebnisse[0], "-");
 }
 
-TEST_F(laden, derRoutenwertZeigtWasDieSucheLiefert) {
+// A group that the chosen profile lacks is reported, even where the profile
+// behind it has one; the route value included, which never shows a marker
+// error. The fields from that group on, in the order of loading, keep the
+// placeholder.
+TEST_F(laden, eineGruppeDieDemProfilFehltWirdGemeldet) {
+    const std::string ohneSpecial = fahrzeugfaktoren.substr(0, fahrzeugfaktoren.find("<Special>"));
+    const std::string ohneWert = routenfaktoren.substr(0, routenfaktoren.find("<Value>"));
+    const std::string ohneSchluss = routenfaktoren.substr(0, routenfaktoren.find("</Value>"));
     const struct {
+        std::string fahrzeugteil;
         std::string routenteil;
-        const char* feld56;
-        bool rechnet;
+        std::string fehlt; // in the message; empty: the load goes through
+        std::string feld16;
+        std::string feld56;
     } faelle[] = {
-        {routenfaktoren, "9.5", true},
-        {routenfaktoren.substr(0, routenfaktoren.find("<Value>")), "such2 ERROR", true},
-        {routenfaktoren.substr(0, routenfaktoren.find("</Value>")), "", true},
-        {routenfaktoren.substr(0, routenfaktoren.find("<Value>")) + "<Value>1|2</Value>", "1|2",
-         true},
+        {fahrzeugfaktoren, routenfaktoren, "", "1", "9.5"},
+        {fahrzeugfaktoren, ohneWert + "<Value>1|2</Value>", "", "1", "1|2"},
+        {ohneSpecial, routenfaktoren, "„<Special>“ fehlt im Profil „Car Fast“", "- - - -",
+         "- - - -"},
+        {fahrzeugfaktoren, ohneWert, "„<Value>“ fehlt im Profil „Fastest“", "1", "- - - -"},
+        {fahrzeugfaktoren, ohneSchluss, "„</Value>“ fehlt im Profil „Fastest“", "1", "- - - -"},
     };
     for (const auto& fall : faelle) {
-        einstellungen(kleinerText(fahrzeugfaktoren, fall.routenteil));
+        einstellungen(kleinerText(fall.fahrzeugteil, fall.routenteil) + "<Name>Optimal</Name>" +
+                      routenfaktoren);
         speicherablage f;
         profilformular formular(f);
-        formular.lesen();
-        EXPECT_EQ(f.felder[56], fall.feld56) << fall.routenteil;
-        EXPECT_EQ(f.ergebnisse[8], "33") << "11 x 2.0 x 1.5";
+        std::string meldung;
+        try {
+            formular.lesen();
+        } catch (const laufzeitfehler& fehler) {
+            EXPECT_EQ(fehler.nummer(), 5);
+            meldung = fehler.beschreibung();
+        }
+        EXPECT_EQ(meldung.empty(), fall.fehlt.empty()) << meldung;
+        EXPECT_NE(meldung.find(fall.fehlt), std::string::npos) << meldung;
+        EXPECT_EQ(f.felder[0], "1.0");
+        EXPECT_EQ(f.felder[16], fall.feld16);
+        EXPECT_EQ(f.felder[56], fall.feld56);
+        EXPECT_EQ(f.ergebnisse[8], fall.fehlt.empty() ? "33" : "-") << "11 x 2.0 x 1.5";
     }
 }
 
@@ -230,16 +251,6 @@ TEST_F(laden, routenSpecialsKommenAusDenPraeferenzfaktoren) {
     formular.lesen();
     EXPECT_EQ(f.felder[52], "5");
     EXPECT_EQ(f.felder[55], "8");
-}
-
-TEST_F(laden, eineGruppeDieDemProfilFehltKommtAusDemNaechsten) {
-    // The vehicle has no <Special>; the search runs on into the route's.
-    std::string ohne = fahrzeugfaktoren.substr(0, fahrzeugfaktoren.find("<Special>"));
-    einstellungen(kleinerText(ohne, routenfaktoren));
-    speicherablage f;
-    profilformular formular(f);
-    formular.lesen();
-    EXPECT_EQ(f.felder[16], "5");
 }
 
 TEST_F(laden, pfadMitUmlautAusWindows1252) {

@@ -9,28 +9,33 @@
 namespace {
 
 // A profile stands where "<Name>" is directly followed by its name; the name
-// mentioned before it does not count. Long texts take the block scan.
+// mentioned before it does not count. It ends where "<Name>" is followed by
+// any profile name, also far behind.
 TEST(profilwahl, dasProfilStehtHinterDerNamensmarke) {
     const std::string weit(200, ' ');
     const struct {
         std::string text;
         std::size_t stelle; // 1-based, of the name
+        std::size_t ende;   // 0-based
     } faelle[] = {
-        {"<Name>Car Fast</Name>", 7},
-        {"Car Fast <Name>Car Fast", 16},
-        {"Name>Car Fast<Name>Car Fast", 20},
-        {"<Zuletzt>Car Fast</Zuletzt><Name>Fastest<Name>Car Fast", 47},
-        {weit + "Car Fast" + weit + "<Name>Car Fast", 415},
-        {weit + "<Name>Car Fast" + weit + "<Name>Fastest", 207},
-        {"Car Fast", 0},
-        {"<Name>Car Slow", 0},
-        {"", 0},
+        {"<Name>Car Fast</Name>", 7, 21},
+        {"Car Fast <Name>Car Fast", 16, 23},
+        {"Name>Car Fast<Name>Car Fast", 20, 27},
+        {"<Zuletzt>Car Fast</Zuletzt><Name>Fastest<Name>Car Fast", 47, 54},
+        {weit + "Car Fast" + weit + "<Name>Car Fast", 415, 422},
+        {weit + "<Name>Car Fast" + weit + "<Name>Fastest", 207, 414},
+        {"<Name>Car Fast<Name>Bus<Name>Truck", 7, 23},
+        {"<Name>Car Fast<Name>Car Fast", 7, 14},
+        {"Car Fast", 0, 0},
+        {"<Name>Car Slow", 0, 0},
+        {"", 0, 0},
     };
     for (const auto& f : faelle) {
-        EXPECT_EQ(profilstelle(f.text, "Car Fast"), f.stelle) << f.text;
-        const auto beide = profilstellen(f.text, "Car Fast", "Fastest");
-        EXPECT_EQ(beide.first, f.stelle) << f.text;
-        EXPECT_EQ(beide.second, profilstelle(f.text, "Fastest")) << f.text;
+        const profilbereich erwartet{f.stelle, f.ende};
+        EXPECT_EQ(profilSuchen(f.text, "Car Fast"), erwartet) << f.text;
+        const auto [fahrzeug, route] = profileSuchen(f.text, "Car Fast", "Fastest");
+        EXPECT_EQ(fahrzeug, erwartet) << f.text;
+        EXPECT_EQ(route, profilSuchen(f.text, "Fastest")) << f.text;
     }
 }
 

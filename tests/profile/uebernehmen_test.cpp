@@ -2,9 +2,12 @@
 #include "fehlernummer.h"
 #include "festtext.h"
 #include "profilformular.h"
+#include "sicherung.h"
 #include "speicherablage.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -141,6 +144,89 @@ TEST_F(uebernehmen, neinLaesstDieDateiUnberuehrt) {
     EXPECT_EQ(lesen(datei_), demotext());
     EXPECT_EQ(fenster_.fragen.size(), 2u);
     EXPECT_EQ(fenster_.felder[3], "0.1");
+    EXPECT_FALSE(fs::exists(sicherungsordner)) << "no copy without a write";
+}
+
+// A group that the chosen profile lacks stops the write, even where the
+// profile behind it has one: nothing is written, the other profile's bytes
+// included.
+TEST_F(uebernehmen, eineGruppeDieDemProfilFehltSchreibtNichts) {
+    const std::string fahrzeugOhne = ersetzt(demotext(), "<Special>1.0|1.0|0.8|1.2</Special>", "");
+    const std::string routeOhne = ersetzt(demotext(), "<Value>1.0</Value>", "");
+    const struct {
+        const std::string& text;
+        void (profilformular::*schreiber)();
+        const char* marke;
+    } faelle[] = {
+        {fahrzeugOhne, &profilformular::fahrzeugUebernehmen,
+         "„<Special>“ fehlt im Profil „Car Fast“"},
+        {routeOhne, &profilformular::routeUebernehmen, "„<Value>“ fehlt im Profil „Fastest“"},
+    };
+    for (const auto& fall : faelle) {
+        laden(demotext());
+        schreiben(datei_, fall.text);
+        try {
+            (formular_.*fall.schreiber)();
+            ADD_FAILURE() << fall.marke << ": geschrieben";
+        } catch (const laufzeitfehler& f) {
+            EXPECT_EQ(f.nummer(), 5);
+            EXPECT_NE(f.beschreibung().find(fall.marke), std::string::npos) << f.beschreibung();
+        }
+        EXPECT_TRUE(fenster_.fragen.empty());
+        EXPECT_EQ(lesen(datei_), fall.text);
+    }
+}
+
+// The list below the question: each field whose text differs from the file
+// as read when applying, in writing order.
+TEST_F(uebernehmen, dieFrageListetDieAenderungen) {
+    using liste = std::vector<std::string>;
+    const auto gefragt = [&](const std::string& datei, void (profilformular::*schreiber)()) {
+        schreiben(datei_, datei);
+        fenster_.listen.clear();
+        (formular_.*schreiber)();
+        return fenster_.listen.at(0);
+    };
+    laden(demotext());
+    fenster_.antwort = false;
+    fenster_.felder[19] = "1.5";
+    fenster_.felder[20] = "85";
+    EXPECT_EQ(gefragt(demotext(), &profilformular::fahrzeugUebernehmen),
+              (liste{"Text1(20): 80 → 85", "Text1(19): 1.2 → 1.5"}));
+    EXPECT_EQ(gefragt(demotext(), &profilformular::routeUebernehmen),
+              liste{"Keine Werte geändert."});
+    // Changed by another program since the load; the route value shows too.
+    const std::string anders =
+        ersetzt(ersetzt(demotext(), "<City>1.2|", "<City>1.25|"), "<Value>1.0<", "<Value>0.7<");
+    EXPECT_EQ(gefragt(anders, &profilformular::routeUebernehmen),
+              (liste{"Text1(36): 1.25 → 1.2", "Text1(56): 0.7 → 1.0"}));
+}
+
+// After Yes the file as it was goes into Sicherungen/ in the working
+// directory before it is replaced; a copy that cannot be made stops the
+// write.
+TEST_F(uebernehmen, vorDemSchreibenWirdDieDateiGesichert) {
+    laden(demotext());
+    fenster_.felder[0] = "0.5";
+    formular_.fahrzeugUebernehmen();
+    const std::vector<fs::directory_entry> kopien(fs::directory_iterator(sicherungsordner), {});
+    ASSERT_EQ(kopien.size(), 1u);
+    EXPECT_EQ(lesen(kopien[0].path()), demotext());
+    EXPECT_NE(lesen(datei_), demotext());
+
+    fs::remove_all(sicherungsordner);
+    schreiben(fs::path(sicherungsordner), "eine Datei, kein Ordner");
+    const std::string vorher = lesen(datei_);
+    fenster_.felder[0] = "0.25";
+    try {
+        formular_.fahrzeugUebernehmen();
+        ADD_FAILURE() << "geschrieben";
+    } catch (const laufzeitfehler& f) {
+        EXPECT_NE(f.beschreibung().find("Keine Sicherungskopie möglich"), std::string::npos)
+            << f.beschreibung();
+        EXPECT_TRUE(f.beschreibung().ends_with("Nichts wurde geschrieben.")) << f.beschreibung();
+    }
+    EXPECT_EQ(lesen(datei_), vorher);
 }
 
 TEST_F(uebernehmen, fahrzeugSchreibtNurDieFahrzeuggruppen) {
@@ -245,6 +331,10 @@ TEST_F(uebernehmen, ohneNamensmarkeOderFaktorenWirdNichtGefragt) {
          &profilformular::fahrzeugUebernehmen},
         {"<Settings>\r\n<Profiles>\r\n<Name>Fastest<PreferenceFactor><City>3</City><Open>4</"
          "Open><Special>5</Special>"
+         "</Preference><Value>1</Value>",
+         &profilformular::routeUebernehmen},
+        // The profile at the very top: no passage cut from a position of 0.
+        {"<Name>Fastest<PreferenceFactor><City>3</City><Open>4</Open><Special>5</Special>"
          "</Preference><Value>1</Value>",
          &profilformular::routeUebernehmen},
     };

@@ -34,6 +34,7 @@ TEST(zahlText, fuenfzehnStellenMitKomma) {
         {999999999999999.9, "1E+15"},
         {-2.5, "-2,5"},
         {120, "120"},
+        {-4096, "-4096"},
         {1.5e-7, "1,5E-07"},
         {1e100, "1E+100"},
         {-1e-300, "-1E-300"},
@@ -47,6 +48,26 @@ TEST(zahlText, fuenfzehnStellenMitKomma) {
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(zahlText(f.wert), f.text) << f.wert;
+    }
+}
+
+// Products of decimals with a few places, the common case, show as printf's
+// "%.15g" shows them, with a comma.
+TEST(zahlText, produkteWieDieCBibliothek) {
+    std::mt19937_64 zufall(21);
+    const auto dezimal = [&] {
+        return static_cast<double>(zufall() % 100000 + 1) /
+               std::pow(10.0, static_cast<double>(zufall() % 4));
+    };
+    for (int n = 0; n < 100000; ++n) {
+        const double wert = dezimal() * dezimal() * dezimal() * (n % 2 == 0 ? 1 : -1);
+        char gezeigt[40];
+        std::snprintf(gezeigt, sizeof gezeigt, "%.15g", wert);
+        std::string erwartet(gezeigt);
+        std::replace(erwartet.begin(), erwartet.end(), '.', ',');
+        if (erwartet.find('e') == std::string::npos) { // the exponent form is written otherwise
+            ASSERT_EQ(zahlText(wert), erwartet);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 #include "farben.h"
 #include "mainform.h"
 #include "steuerelemente.h"
+#include "zeichensatz.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -50,6 +51,8 @@ class antwortgeber : public QObject {
             --wartende;
             titel = box->windowTitle();
             text = box->text();
+            zusatz = box->informativeText();
+            groesse = box->size();
             standard = box->defaultButton() == box->button(QMessageBox::Yes);
             for (QAbstractButton* k : box->buttons()) {
                 knoepfe << k->text();
@@ -70,6 +73,8 @@ class antwortgeber : public QObject {
 
     QString titel;
     QString text;
+    QString zusatz; // the box's second text
+    QSize groesse;
     ~antwortgeber() override {
         if (uhr_.isActive()) {
             --wartende;
@@ -365,6 +370,24 @@ class mainformTest : public QObject {
         erwartet.replace(erwartet.find("<City>1.0|0.95|0.9|0.85|0.7|0.6|0.4|0.5"), 39,
                          "<City>1.0|0.95|0.9|1.5|0.7|0.6|0.4|0.5");
         QCOMPARE(dateiinhalt(einstellungen_), geschrieben ? erwartet : vorher);
+    }
+
+    // The list of changes stands below the passage; a list of all 57 fields,
+    // with the vehicle's passage above it, fits a 1366 × 768 screen (a title
+    // bar and a task bar included).
+    void aenderungslistePasstAufDenBildschirm() {
+        MainForm f;
+        std::vector<std::string> zeilen;
+        for (int i = 0; i < 57; ++i) {
+            zeilen.push_back(nachUtf8(f.feldname(static_cast<std::int16_t>(i))) + ": 0.85 → 1.5");
+        }
+        const std::string demo = dateiinhalt(einstellungen_);
+        const std::size_t von = demo.find("<Name>Car Fast");
+        antwortgeber alle(QMessageBox::No);
+        QVERIFY(
+            !f.frageJaNein(demo.substr(von, demo.find("</PreferenceFactor", von) - von), zeilen));
+        QVERIFY(alle.zusatz.contains(QString::fromUtf8("Fahrzeug, Landstraße: 0.85 → 1.5")));
+        QVERIFY(alle.groesse.width() <= 1366 && alle.groesse.height() <= 768 - 80);
     }
 
     // A value passage longer than a line edit's default limit loads whole and

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ablage.h"
+#include "feldkarte.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The list below the writers' question: what each written field changes in
+// the file as it is read at the moment of applying, so that a value another
+// program changed since the load shows too. Lines are UTF-8.
+
+// What the list says when no field differs.
+inline constexpr std::string_view keineAenderung = "Keine Werte geändert.";
+
+// Adds "<label>: <old> → <new>" for each field of `gruppe` whose text differs
+// from its value in `liste`, the group's value passage as the file holds it:
+// one value per "|"-separated piece, the last field taking the rest, as a
+// load spreads it. A field for which the list has no value any more shows
+// "(fehlt)" as its old value.
+void aenderungenNotieren(std::vector<std::string>& zeilen, const ablage& fenster,
+                         const feldgruppe& gruppe, std::string_view liste);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+// Before a write replaces the settings file, the file as it is goes into the
+// folder "Sicherungen" beside "ini.txt". Like "ini.txt" the name is
+// relative: the folder lies in the working directory at the moment of the
+// write, never in the route planner's folder, and is made when missing.
+inline constexpr std::string_view sicherungsordner = "Sicherungen";
+
+// The latest copies of the settings file that are kept.
+inline constexpr std::size_t behalteneSicherungen = 20;
+
+// Writes `inhalt` as a new copy of the settings file `dateiname` (its own
+// name, without folder) and returns the copy's name. The copy is named from
+// the file and the local time `zeit`, "ApplicationSettings 2026-12-07
+// 16-59-09.xml", with " (2)", " (3)" … where copies fall in the same second,
+// and is completely on disk before this returns. Then the oldest copies of
+// that file beyond the latest 20 are removed; other files in the folder stay.
+// A copy that cannot be written raises the error of the cause, saying that
+// nothing was written, so that the caller replaces nothing.
+std::string sichern(std::string_view dateiname, std::string_view inhalt, std::time_t zeit);
