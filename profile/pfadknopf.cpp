@@ -31,7 +31,7 @@ void profilformular::pfadUmschalten() {
     if (speichern && !dateiExistiert(dateiname())) {
         fenster_.hinweisen("Der Ordner enthält keine „" + std::string(einstellungsdatei) +
                            "“. Gesucht wurde:\n" + dateiname() +
-                           "\n\nBitte den Ordner wählen, in dem das Programm seine "
+                           "\n\nBitte den Ordner wählen, in dem der Routenplaner seine "
                            "Einstellungen speichert.");
     }
 }

@@ -1,8 +1,6 @@
 // What reaches the Win32 wide-character calls, since Wine ignores the
-// classic length limit that real Windows enforces, and the German causes of
-// Win32 errors that have no errno of the same meaning.
+// classic length limit that real Windows enforces.
 
-#include "systemfehler.h"
 #include "windowsname.h"
 
 #include <gtest/gtest.h>
@@ -42,28 +40,6 @@ TEST(windowsname, kurzBleibtLangWirdAbsolutMitPraefix) {
     };
     for (const auto& fall : faelle) {
         EXPECT_EQ(windowsname(fall.name), fall.erwartet) << fall.fall;
-    }
-}
-
-TEST(windowsfehler, eigeneUrsachen) {
-    const struct {
-        unsigned long fehler;
-        int nummer;
-        const char* ursache;
-    } faelle[] = {
-        {123, 52, "Datei-, Ordner- oder Laufwerksname ungültig"},
-        {67, 53, "Netzwerkfreigabe nicht gefunden"},
-        {21, 75, "Laufwerk nicht bereit"},
-        {1167, 75, "Gerät nicht angeschlossen"},
-        {1224, 70, "in den Speicher geladen"},
-        {362, 75, "Synchronisierungsdienst des Cloud-Speichers läuft nicht"},
-        {388, 75, "nur im Cloud-Speicher"},
-    };
-    for (const auto& fall : faelle) {
-        const laufzeitfehler f = windowsfehler(fall.fehler, "C:\\x");
-        EXPECT_EQ(f.nummer(), fall.nummer) << fall.fehler;
-        EXPECT_NE(f.beschreibung().find(fall.ursache), std::string::npos) << f.beschreibung();
-        EXPECT_EQ(f.beschreibung().find("Windows-Fehler"), std::string::npos) << fall.fehler;
     }
 }
 
