@@ -76,6 +76,18 @@ DWORD ergebnis(BOOL gelungen) {
     return gelungen ? ERROR_SUCCESS : ::GetLastError();
 }
 
+// Runs `schritt` once `pruefen` finds the old file unchanged, both again
+// after each pause while either fails only for a moment.
+DWORD geprueftBeharrlich(const std::function<DWORD()>& pruefen,
+                         const std::function<BOOL()>& schritt, const std::wstring& datei) {
+    return beharrlich(
+        [&] {
+            const DWORD anders = pruefen();
+            return anders != ERROR_SUCCESS ? anders : ergebnis(schritt());
+        },
+        datei);
+}
+
 // Deletes a file, waiting for a program that holds it for a moment; true
 // once it is gone.
 bool loeschen(const std::wstring& datei) {
@@ -244,14 +256,11 @@ void ueberAlteLegen(const std::wstring& datei, const std::wstring& neu, const st
                     const std::function<DWORD()>& pruefen) {
     const std::string sicherungsname = vorlaeufigerName(name, zufallskennung());
     const std::wstring sicherung = windowsname(sicherungsname);
-    const DWORD fehler = beharrlich(
+    const DWORD fehler = geprueftBeharrlich(
+        pruefen,
         [&] {
-            const DWORD anders = pruefen();
-            return anders != ERROR_SUCCESS
-                       ? anders
-                       : ergebnis(::ReplaceFileW(datei.c_str(), neu.c_str(), sicherung.c_str(),
-                                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                                                 nullptr));
+            return ::ReplaceFileW(datei.c_str(), neu.c_str(), sicherung.c_str(),
+                                  REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
         },
         datei);
     if (fehler == ERROR_SUCCESS) {
@@ -322,13 +331,10 @@ void ersetzen(std::string_view zielname, std::string_view inhalt,
     if (vorhanden) {
         ueberAlteLegen(datei, vorlaeufig, name, pruefen);
     } else {
-        const DWORD fehler = beharrlich(
+        const DWORD fehler = geprueftBeharrlich(
+            pruefen,
             [&] {
-                const DWORD anders = pruefen();
-                return anders != ERROR_SUCCESS
-                           ? anders
-                           : ergebnis(::MoveFileExW(vorlaeufig.c_str(), datei.c_str(),
-                                                    MOVEFILE_WRITE_THROUGH));
+                return ::MoveFileExW(vorlaeufig.c_str(), datei.c_str(), MOVEFILE_WRITE_THROUGH);
             },
             vorlaeufig);
         // A file that another program made meanwhile is not overwritten.
