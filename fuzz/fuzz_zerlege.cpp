@@ -1,6 +1,6 @@
 // The splitter on arbitrary text and markers: on success the three elements
 // join to the text; on failure exactly one element is non-empty and holds
-// one of the six error texts.
+// the error text of the marker that the result names.
 
 #include "pruefen.h"
 #include "textroutine.h"
@@ -26,14 +26,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         PRUEFEN(teile[0].data() == text.data());
         return 0;
     }
-    const auto nichtLeer =
-        std::count_if(teile.begin(), teile.end(), [](std::string_view e) { return !e.empty(); });
+    const auto& elemente = teile.elemente;
+    const auto nichtLeer = std::count_if(elemente.begin(), elemente.end(),
+                                         [](std::string_view e) { return !e.empty(); });
     PRUEFEN(nichtLeer == 1);
-    const std::array<std::string_view, 6> fehlertexte{
-        textroutine::such1Fehler,     textroutine::such2Fehler,     textroutine::such3Fehler,
-        textroutine::suchnach1Fehler, textroutine::suchnach2Fehler, textroutine::suchnach3Fehler};
-    const auto element =
-        std::find_if(teile.begin(), teile.end(), [](std::string_view e) { return !e.empty(); });
-    PRUEFEN(std::find(fehlertexte.begin(), fehlertexte.end(), *element) != fehlertexte.end());
+    // The element and the text of each error, in the order of suchfehler.
+    const std::array<std::pair<std::size_t, std::string_view>, 6> fehlerstellen{{
+        {0, textroutine::such1Fehler},
+        {1, textroutine::such2Fehler},
+        {2, textroutine::such3Fehler},
+        {0, textroutine::suchnach1Fehler},
+        {1, textroutine::suchnach2Fehler},
+        {2, textroutine::suchnach3Fehler},
+    }};
+    const auto [element, fehlertext] = fehlerstellen[static_cast<std::size_t>(teile.fehler) - 1];
+    PRUEFEN(elemente[element] == fehlertext);
     return 0;
 }

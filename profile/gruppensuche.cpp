@@ -8,13 +8,14 @@
 namespace {
 
 std::string_view fehlendeMarke(const teilstuecke& teile, const feldgruppe& gruppe) {
-    if (teile[1] == textroutine::such2Fehler) {
+    switch (teile.fehler) {
+    case suchfehler::such2:
         return gruppe.such2;
-    }
-    if (teile[2] == textroutine::such3Fehler) {
+    case suchfehler::such3:
         return gruppe.such3;
+    default:
+        return gruppe.suchnach1;
     }
-    return gruppe.suchnach1;
 }
 
 [[noreturn]] void fehlt(const std::string& was, const feldgruppe& gruppe, const ablage& fenster,

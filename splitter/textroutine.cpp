@@ -2,9 +2,10 @@
 
 namespace {
 
-teilstuecke fehlerergebnis(std::size_t element, std::string_view fehlertext) {
+teilstuecke fehlerergebnis(std::size_t element, std::string_view fehlertext, suchfehler fehler) {
     teilstuecke teile{};
-    teile[element] = fehlertext;
+    teile.elemente[element] = fehlertext;
+    teile.fehler = fehler;
     return teile;
 }
 
@@ -27,20 +28,20 @@ teilstuecke textroutine::zerlegeAb(std::string_view text, std::size_t such1Stell
     const std::string_view bereich = text.substr(0, bereichsende);
     std::size_t p = such1Stelle;
     if (p == 0) {
-        return fehlerergebnis(0, such1Fehler);
+        return fehlerergebnis(0, such1Fehler, suchfehler::such1);
     }
     std::size_t wertanfang = p + such1.size();
 
     if (!such2.empty()) {
         p = finde(bereich, such2, wertanfang);
         if (p == 0) {
-            return fehlerergebnis(1, such2Fehler);
+            return fehlerergebnis(1, such2Fehler, suchfehler::such2);
         }
         wertanfang = p + such2.size();
         if (!such3.empty()) {
             p = finde(bereich, such3, wertanfang);
             if (p == 0) {
-                return fehlerergebnis(2, such3Fehler);
+                return fehlerergebnis(2, such3Fehler, suchfehler::such3);
             }
             wertanfang = p + such3.size();
         }
@@ -48,34 +49,21 @@ teilstuecke textroutine::zerlegeAb(std::string_view text, std::size_t such1Stell
 
     std::size_t schluss = finde(bereich, suchnach1, wertanfang);
     if (schluss == 0) {
-        return fehlerergebnis(0, suchnach1Fehler);
+        return fehlerergebnis(0, suchnach1Fehler, suchfehler::suchnach1);
     }
     if (!suchnach2.empty()) {
         schluss = finde(bereich, suchnach2, schluss);
         if (schluss == 0) {
-            return fehlerergebnis(1, suchnach2Fehler);
+            return fehlerergebnis(1, suchnach2Fehler, suchfehler::suchnach2);
         }
         if (!suchnach3.empty()) {
             schluss = finde(bereich, suchnach3, schluss);
             if (schluss == 0) {
-                return fehlerergebnis(2, suchnach3Fehler);
+                return fehlerergebnis(2, suchnach3Fehler, suchfehler::suchnach3);
             }
         }
     }
 
-    return {text.substr(0, wertanfang - 1), text.substr(wertanfang - 1, schluss - wertanfang),
-            text.substr(schluss - 1)};
-}
-
-bool textroutine::istFehler(const teilstuecke& teile) {
-    static constexpr std::array<std::string_view, 6> fehlertexte{
-        such1Fehler, such2Fehler, such3Fehler, suchnach1Fehler, suchnach2Fehler, suchnach3Fehler};
-    for (std::string_view element : teile) {
-        for (std::string_view fehlertext : fehlertexte) {
-            if (element.data() == fehlertext.data()) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return {{text.substr(0, wertanfang - 1), text.substr(wertanfang - 1, schluss - wertanfang),
+             text.substr(schluss - 1)}};
 }

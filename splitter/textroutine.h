@@ -9,10 +9,27 @@
 // text passed in: everything up to and including the last opening marker,
 // the value passage, and everything from the last closing marker on; joined
 // in order they give the text back. When a marker is missing, one element
-// holds a fixed error text and the other two are empty.
+// holds a fixed error text and the other two are empty, and `fehler` names
+// the marker. Only `fehler` tells the two apart: a text may hold an error
+// text as its value.
 //
 // The views stay valid as long as the text that was split.
-using teilstuecke = std::array<std::string_view, 3>;
+enum class suchfehler : unsigned char {
+    keiner,
+    such1,
+    such2,
+    such3,
+    suchnach1,
+    suchnach2,
+    suchnach3
+};
+
+struct teilstuecke {
+    std::array<std::string_view, 3> elemente{};
+    suchfehler fehler = suchfehler::keiner;
+
+    std::string_view operator[](std::size_t i) const { return elemente[i]; }
+};
 
 class textroutine {
   public:
@@ -44,8 +61,8 @@ class textroutine {
                           std::string_view suchnach1, std::string_view suchnach2,
                           std::string_view suchnach3) const;
 
-    // True when the result carries one of the six error texts.
-    static bool istFehler(const teilstuecke& teile);
+    // True when a marker was missing.
+    static bool istFehler(const teilstuecke& teile) { return teile.fehler != suchfehler::keiner; }
 };
 
 // The exact, case-sensitive search shared by the splitter and its callers:
