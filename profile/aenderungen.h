@@ -3,6 +3,7 @@
 #include "ablage.h"
 #include "feldkarte.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,3 +22,12 @@ inline constexpr std::string_view keineAenderung = "Keine Werte geändert.";
 // "(fehlt)" as its old value.
 void aenderungenNotieren(std::vector<std::string>& zeilen, const ablage& fenster,
                          const feldgruppe& gruppe, std::string_view liste);
+
+// The value of each of `anzahl` fields in `liste`, as a load spreads it:
+// one per "|"-separated piece, the last field taking the rest; nothing for a
+// field for which the list has no value any more.
+std::vector<std::optional<std::string_view>> listenwerte(std::string_view liste, int anzahl);
+
+// "<name>: <old> → <new>", each value shortened, a missing one "(fehlt)".
+std::string aenderungszeile(std::string_view name, std::optional<std::string_view> alt,
+                            std::optional<std::string_view> neu);
