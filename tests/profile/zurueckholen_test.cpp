@@ -1,0 +1,72 @@
+#include "arbeitsordner.h"
+#include "fehlernummer.h"
+#include "speicherablage.h"
+#include "zurueckholen.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string ersetzt(std::string text, const std::string& alt, const std::string& neu) {
+    const auto stelle = text.find(alt);
+    EXPECT_NE(stelle, std::string::npos) << alt;
+    return text.replace(stelle, alt.size(), neu);
+}
+
+class zurueckholen : public arbeitsordner {
+  protected:
+    std::string jetzt_ = demotext();
+    feldnamen namen_ = feldnamenLesen(speicherablage{});
+
+    std::string eingesetzt(std::string_view sicherung) {
+        spleisstext text(jetzt_);
+        sicherungEinsetzen(text, sicherung);
+        return text.text();
+    }
+};
+
+// The backup's values come back, each in its own profile; what else the
+// backup holds differently (the route planner's own settings) does not.
+TEST_F(zurueckholen, nimmtNurDieWerteDerProfileZurueck) {
+    std::string sicherung = ersetzt(jetzt_, "<Language>Deutsch", "<Language>English");
+    sicherung = ersetzt(sicherung, "<City>1.0|0.95|0.9|0.85|0.7|", "<City>1.0|0.95|0.8|0.85|0.7|");
+    sicherung = ersetzt(sicherung, "<Value>", "<Value>7");
+    const sicherungsvergleich v = sicherungVergleichen(jetzt_, sicherung, namen_);
+    EXPECT_EQ(v.anders, 2u);
+    EXPECT_EQ(v.zeilen, (std::vector<std::string>{"PKW schnell – Text1(2): 0.9 → 0.8",
+                                                  "Schnelle – Text1(56): 1.0 → 71.0"}));
+    EXPECT_EQ(unterschiedszahl(v.anders), "2 Werte anders");
+
+    const std::string ergebnis = eingesetzt(sicherung);
+    EXPECT_EQ(ergebnis, ersetzt(sicherung, "<Language>English", "<Language>Deutsch"));
+    EXPECT_EQ(sicherungVergleichen(ergebnis, sicherung, namen_).anders, 0u);
+}
+
+// A group that either file lacks is named and left as it is now; the other
+// groups of that profile still come back.
+TEST_F(zurueckholen, eineFehlendeGruppeBleibtWieJetzt) {
+    std::string sicherung = ersetzt(jetzt_, "<Special>1.0|1.0|0.8|1.2</Special>", "");
+    sicherung = ersetzt(sicherung, "<Open>130|", "<Open>140|");
+    const sicherungsvergleich v = sicherungVergleichen(jetzt_, sicherung, namen_);
+    EXPECT_EQ(v.anders, 1u);
+    EXPECT_EQ(v.zeilen,
+              (std::vector<std::string>{"PKW schnell – Text1(28): 130 → 140",
+                                        "PKW schnell – Felder ab „Text1(16)“: fehlt in der "
+                                        "Sicherung, bleibt wie jetzt"}));
+    EXPECT_EQ(eingesetzt(sicherung), ersetzt(jetzt_, "<Open>130|", "<Open>140|"));
+
+    const std::string ohneProfil = ersetzt(jetzt_, "<Name>Truck<", "<Name>Lorry<");
+    EXPECT_EQ(sicherungVergleichen(jetzt_, ohneProfil, namen_).zeilen,
+              (std::vector<std::string>{"LKW – fehlt in der Sicherung, bleibt wie jetzt"}));
+    EXPECT_EQ(sicherungVergleichen(ohneProfil, jetzt_, namen_).zeilen,
+              (std::vector<std::string>{"LKW – fehlt in der Datei, bleibt wie jetzt"}));
+}
+
+TEST_F(zurueckholen, eineDateiOhneProfileWirdAbgewiesen) {
+    EXPECT_EQ(
+        fehlernummer([&] { sicherungVergleichen(jetzt_, "<Name>Car Fastest</Name>", namen_); }), 5);
+    EXPECT_EQ(unterschiedszahl(0), "keine Unterschiede");
+    EXPECT_EQ(unterschiedszahl(1), "1 Wert anders");
+}
+
+} // namespace
