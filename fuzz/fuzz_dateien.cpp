@@ -41,8 +41,9 @@ std::string lesen(const std::string& datei) {
 // Where the passage of group `g` in the profile `name` of `text` starts and
 // ends, or which marker is missing: 1 the profile, 2 such2, 3 such3, 4
 // suchnach1. The profile begins at the first "<Name>" directly followed by
-// `name` and ends at the next "<Name>" directly followed by any profile name,
-// or at the end of the text; every marker must lie wholly within it.
+// `name` and "<", and ends at the next "<Name>" directly followed by the start
+// of any profile name, or at the end of the text; every marker must lie wholly
+// within it.
 struct passage {
     std::size_t anfang = 0;
     std::size_t ende = 0;
@@ -67,13 +68,13 @@ std::size_t profilende(const std::string& text, std::size_t ab) {
 }
 
 passage finden(const std::string& ganz, const std::string& name, const feldgruppe& g) {
-    const std::string profil = "<Name>" + name;
+    const std::string profil = "<Name>" + name + "<";
     std::size_t stelle = ganz.find(profil);
     if (stelle == std::string::npos) {
         return {0, 0, 1};
     }
     const std::string text = ganz.substr(0, profilende(ganz, stelle + 6));
-    stelle += profil.size();
+    stelle += profil.size() - 1;
     for (const auto& [marke, nummer] : {std::pair{g.such2, 2}, std::pair{g.such3, 3}}) {
         if (marke.empty()) {
             continue;

@@ -368,19 +368,26 @@ TEST_F(uebernehmen, fehlendeMarkeBeimSchreibenNenntGruppeUndMarke) {
     EXPECT_EQ(lesen(datei_), text);
 }
 
-// The profile stands behind "<Name>": its name mentioned in front of it is
-// neither loaded nor written, and the question shows the passage written.
+// The profile stands behind "<Name>" and its whole name: its name mentioned
+// in front of it, or a profile with a longer name, is neither loaded nor
+// written, and the question shows the passage written.
 TEST_F(uebernehmen, geladenGeschriebenUndGezeigtWirdDasselbeProfil) {
-    const std::string text =
-        "<Zuletzt>Car Fast<City>1|2|3|4|5|6|7|8</City></Zuletzt>\r\n" + demotext();
-    laden(text);
-    EXPECT_EQ(fenster_.felder[20], "80");
-    fenster_.felder[20] = "85";
-    formular_.fahrzeugUebernehmen();
-    ASSERT_EQ(fenster_.fragen.size(), 1u);
-    EXPECT_NE(fenster_.fragen[0].find("<Name>Car Fast</Name>"), std::string::npos);
-    EXPECT_NE(fenster_.fragen[0].find("<City>85|70|"), std::string::npos);
-    EXPECT_EQ(lesen(datei_), ersetzt(text, "<City>80|70|", "<City>85|70|"));
+    for (const std::string davor :
+         {"<Zuletzt>Car Fast<City>1|2|3|4|5|6|7|8</City></Zuletzt>\r\n",
+          "<Name>Car Fast 2</Name><SpeedProfile><City>1|2|3|4|5|6|7|8</City><Open>1|2|3|4|5|6|7|8"
+          "</Open></SpeedProfile><PreferenceFactor><City>1|2|3|4|5|6|7|8</City><Open>1|2|3|4|5|6|"
+          "7|8</Open></PreferenceFactor><Special>1|2|3|4</Special>\r\n"}) {
+        const std::string text = davor + demotext();
+        laden(text);
+        EXPECT_EQ(fenster_.felder[20], "80");
+        fenster_.felder[20] = "85";
+        fenster_.fragen.clear();
+        formular_.fahrzeugUebernehmen();
+        ASSERT_EQ(fenster_.fragen.size(), 1u);
+        EXPECT_TRUE(fenster_.fragen[0].starts_with(frage + "<Name>Car Fast</Name>"));
+        EXPECT_NE(fenster_.fragen[0].find("<City>85|70|"), std::string::npos);
+        EXPECT_EQ(lesen(datei_), ersetzt(text, "<City>80|70|", "<City>85|70|")) << davor;
+    }
 }
 
 // A load shows the first profile for a caption that names none; a write
