@@ -153,6 +153,7 @@ TEST_F(uebernehmen, neinLaesstDieDateiUnberuehrt) {
 TEST_F(uebernehmen, eineGruppeDieDemProfilFehltSchreibtNichts) {
     const std::string fahrzeugOhne = ersetzt(demotext(), "<Special>1.0|1.0|0.8|1.2</Special>", "");
     const std::string routeOhne = ersetzt(demotext(), "<Value>1.0</Value>", "");
+    const std::string ohneProfil = ersetzt(demotext(), "<Name>Car Fast<", "<Title>Car Fast<");
     const struct {
         const std::string& text;
         void (profilformular::*schreiber)();
@@ -161,6 +162,9 @@ TEST_F(uebernehmen, eineGruppeDieDemProfilFehltSchreibtNichts) {
         {fahrzeugOhne, &profilformular::fahrzeugUebernehmen,
          "„<Special>“ fehlt im Profil „Car Fast“"},
         {routeOhne, &profilformular::routeUebernehmen, "„<Value>“ fehlt im Profil „Fastest“"},
+        {ohneProfil, &profilformular::fahrzeugUebernehmen,
+         "kein Profil „<Name>Car Fast“ in der Datei, für die Felder ab „Text1(20)“, nichts wurde "
+         "geschrieben"},
     };
     for (const auto& fall : faelle) {
         laden(demotext());
@@ -200,6 +204,14 @@ TEST_F(uebernehmen, dieFrageListetDieAenderungen) {
         ersetzt(ersetzt(demotext(), "<City>1.2|", "<City>1.25|"), "<Value>1.0<", "<Value>0.7<");
     EXPECT_EQ(gefragt(anders, &profilformular::routeUebernehmen),
               (liste{"Text1(36): 1.25 → 1.2", "Text1(56): 0.7 → 1.0"}));
+    // One value too few, one too many, one too long to show whole.
+    const std::string kaputt =
+        ersetzt(ersetzt(ersetzt(demotext(), "0.8|0.6|0.4|0.5<", "0.8|0.6|0.4<"),
+                        "<Special>1.0|1.0|1.0|1.0<", "<Special>1.0|1.0|1.0|1.0|9<"),
+                "<Value>1.0<", "<Value>" + std::string(45, '7') + "<");
+    EXPECT_EQ(gefragt(kaputt, &profilformular::routeUebernehmen),
+              (liste{"Text1(43): (fehlt) → 0.5", "Text1(55): 1.0|9 → 1.0",
+                     "Text1(56): " + std::string(40, '7') + " … (45 Zeichen) → 1.0"}));
 }
 
 // After Yes the file as it was goes into Sicherungen/ in the working
