@@ -3,7 +3,8 @@
 // boxes as the oracle computes them, or raises the oracle's error with the fields spread up to it.
 // A writer, answering Yes, either leaves the file unchanged and raises an error (the type-mismatch
 // error exactly when a field of its half is not a number), or rewrites it with exactly the text
-// read and the writer's value passages replaced.
+// read and the writer's value passages replaced; it writes whenever its profile has every group
+// and every field of its half is a number.
 
 #include "feldkarte.h"
 #include "laufzeitfehler.h"
@@ -257,6 +258,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         const std::string nachher = lesen(datei);
         // The type-mismatch error exactly when a field is not a number.
         PRUEFEN((fehler == laufzeitfehler::typenUnvertraeglich) == !zahlen);
+        PRUEFEN((fehler == 0) == (soll.has_value() && zahlen));
         if (fehler == 0) {
             PRUEFEN(soll.has_value() && nachher == *soll);
         } else {
