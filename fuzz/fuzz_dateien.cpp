@@ -3,7 +3,8 @@
 // boxes as the oracle computes them, or raises the oracle's error with the fields spread up to it.
 // A writer, answering Yes, either leaves the file unchanged and raises an error (the type-mismatch
 // error exactly when a field of its half is not a number), or rewrites it with exactly the text
-// read and the writer's value passages replaced.
+// read and the writer's value passages replaced; it writes whenever its profile has every group
+// and every field of its half is a number.
 
 #include "feldkarte.h"
 #include "laufzeitfehler.h"
@@ -41,8 +42,9 @@ std::string lesen(const std::string& datei) {
 // Where the passage of group `g` in the profile `name` of `text` starts and
 // ends, or which marker is missing: 1 the profile, 2 such2, 3 such3, 4
 // suchnach1. The profile begins at the first "<Name>" directly followed by
-// `name` and ends at the next "<Name>" directly followed by any profile name,
-// or at the end of the text; every marker must lie wholly within it.
+// `name` and "<", and ends at the next "<Name>" directly followed by the start
+// of any profile name, or at the end of the text; every marker must lie wholly
+// within it.
 struct passage {
     std::size_t anfang = 0;
     std::size_t ende = 0;
@@ -67,13 +69,13 @@ std::size_t profilende(const std::string& text, std::size_t ab) {
 }
 
 passage finden(const std::string& ganz, const std::string& name, const feldgruppe& g) {
-    const std::string profil = "<Name>" + name;
+    const std::string profil = "<Name>" + name + "<";
     std::size_t stelle = ganz.find(profil);
     if (stelle == std::string::npos) {
         return {0, 0, 1};
     }
     const std::string text = ganz.substr(0, profilende(ganz, stelle + 6));
-    stelle += profil.size();
+    stelle += profil.size() - 1;
     for (const auto& [marke, nummer] : {std::pair{g.such2, 2}, std::pair{g.such3, 3}}) {
         if (marke.empty()) {
             continue;
@@ -256,6 +258,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         const std::string nachher = lesen(datei);
         // The type-mismatch error exactly when a field is not a number.
         PRUEFEN((fehler == laufzeitfehler::typenUnvertraeglich) == !zahlen);
+        PRUEFEN((fehler == 0) == (soll.has_value() && zahlen));
         if (fehler == 0) {
             PRUEFEN(soll.has_value() && nachher == *soll);
         } else {

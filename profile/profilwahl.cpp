@@ -15,11 +15,20 @@ namespace {
 using bestaetigung::namensmarke;
 
 // True where one of the nine profile names follows the "<Name>" at the
-// 0-based position `marke`: there a profile begins.
+// 0-based position `marke`, also as the start of a longer name: there the
+// profile before it ends. So a profile "Car Fast 2" right behind "Car Fast"
+// still bounds it, and no write into "Car Fast" can reach into the other.
 bool profilnameDahinter(std::string_view text, std::size_t marke) {
     const std::string_view dahinter = text.substr(marke + namensmarke.size());
     const auto passt = [&](const namenszeile& z) { return dahinter.starts_with(z.name); };
     return std::ranges::any_of(fahrzeugnamen, passt) || std::ranges::any_of(routennamen, passt);
+}
+
+// True where `name` follows the "<Name>" at `marke` as a whole name, closed
+// by the "<" of its end tag: only there does its profile begin.
+bool ganzerName(std::string_view text, std::size_t marke, std::string_view name) {
+    const std::string_view dahinter = text.substr(marke + namensmarke.size());
+    return dahinter.starts_with(name) && dahinter.substr(name.size()).starts_with('<');
 }
 
 // The 0-based position of the first "<Name>" at or behind `ab`, or npos.
@@ -58,8 +67,7 @@ void suchen(std::string_view text, std::span<const std::string_view> namen,
             if (b.name != 0 && b.ende == 0) {
                 b.ende = marke;
                 --offen;
-            } else if (b.name == 0 &&
-                       text.substr(marke + namensmarke.size()).starts_with(namen[i])) {
+            } else if (b.name == 0 && ganzerName(text, marke, namen[i])) {
                 b.name = marke + namensmarke.size() + 1; // 1-based
             }
         }

@@ -20,11 +20,11 @@ enum class zweck { laden, schreiben };
 // since it must not change a profile the user did not choose.
 std::string_view gewaehlterName(profilart profil, std::string_view beschriftung, zweck wofuer);
 
-// A profile stands where "<Name>" is directly followed by its name, at the
-// first such place; the name alone may also stand elsewhere, before the
-// profile. It runs to where the next profile begins, that is the next
-// "<Name>" directly followed by one of the nine profile names, or to the end
-// of the text. Its groups are searched within it alone, so that a group it
+// A profile stands where "<Name>" is directly followed by its whole name and
+// a "<", at the first such place; the name alone may also stand elsewhere,
+// before the profile. It runs to the next "<Name>" directly followed by one
+// of the nine profile names, also as the start of a longer name, or to the
+// end of the text. Its groups are searched within it alone, so that a group it
 // lacks is reported instead of taken from the profile behind it.
 struct profilbereich {
     std::size_t name = 0; // 1-based position of the name; 0: no such profile

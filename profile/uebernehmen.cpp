@@ -18,18 +18,8 @@ namespace {
 
 constexpr std::string_view frage = "Folgende Änderungen werden übernommen\r\n"_cp1252;
 
-// The 1-based position of `marke` in the profile from `ab` on. A marker of
-// the passage that the profile lacks stops the write before the question.
-std::size_t gefunden(std::string_view profil, std::string_view marke, std::size_t ab,
-                     std::string_view name) {
-    const std::size_t stelle = finde(profil, marke, ab);
-    if (stelle == 0) {
-        throw laufzeitfehler(laufzeitfehler::ungueltigesArgument,
-                             "„" + nachUtf8(marke) + "“ fehlt im Profil „" + nachUtf8(name) +
-                                 "“, nichts wurde geschrieben");
-    }
-    return stelle;
-}
+// How much of the profile the question shows where the passage cannot be cut.
+constexpr std::size_t ersatzlaenge = 2000;
 
 // `laenge` characters from the 1-based position `anfang` on, clipped at the
 // end of the profile.
@@ -38,25 +28,39 @@ std::string_view stueck(std::string_view profil, std::size_t anfang, std::size_t
 }
 
 // The part of the rewritten profile shown for confirmation, from the
-// "<Name>" in front of its name `name`: for a vehicle the profile up to a
-// little behind "</SpeedProfile>" and then its preference factors; for a
-// route its passage up to the end of its preference factors. Searched and
-// cut within the profile alone, so that it never shows another profile's
-// text.
+// "<Name>" in front of its name: for a vehicle the profile up to a little
+// behind "</SpeedProfile>" and then its preference factors; for a route its
+// passage up to the end of its preference factors. Searched and cut within
+// the profile alone, so that it never shows another profile's text. Where a
+// marker is missing or out of place (in a file without line ends, the 20
+// characters behind "</SpeedProfile>" reach past "<PreferenceFactor"), it is
+// the profile's own text from its "<Name>" on, at most `ersatzlaenge`
+// characters: the passage only shows and never stops a write.
 std::string bestaetigungspassage(std::string_view text, const profilbereich& bereich,
-                                 profilart profil, std::string_view name) {
+                                 profilart profil) {
     using namespace bestaetigung;
     const std::string_view imProfil = text.substr(0, bereich.ende);
     const std::size_t s = bereich.name - namensmarke.size();
+    const std::string ersatz(stueck(imProfil, s, ersatzlaenge));
     std::string passage;
     std::size_t ab = s;
     if (profil == profilart::fahrzeug) {
-        const std::size_t e = gefunden(imProfil, profilende, s, name) + profilendeZugabe;
+        const std::size_t ende = finde(imProfil, profilende, s);
+        if (ende == 0) {
+            return ersatz;
+        }
+        const std::size_t e = ende + profilendeZugabe;
         passage = stueck(imProfil, s, e - s);
-        ab = gefunden(imProfil, faktoranfang, e, name);
+        ab = finde(imProfil, faktoranfang, e);
+        if (ab == 0) {
+            return ersatz;
+        }
     }
-    const std::size_t r = gefunden(imProfil, faktorende, ab, name) + faktorendeZugabe;
-    passage += stueck(imProfil, ab, r - ab);
+    const std::size_t r = finde(imProfil, faktorende, ab);
+    if (r == 0) {
+        return ersatz;
+    }
+    passage += stueck(imProfil, ab, r + faktorendeZugabe - ab);
     return passage;
 }
 
@@ -102,7 +106,7 @@ void profilformular::uebernehmen(profilart profil) {
         aenderungen.emplace_back(keineAenderung);
     }
 
-    const std::string passage = bestaetigungspassage(profiltext, imProfil, profil, name);
+    const std::string passage = bestaetigungspassage(profiltext, imProfil, profil);
     if (!fenster_.frageJaNein(std::string(frage) + passage, aenderungen)) {
         return;
     }

@@ -175,7 +175,8 @@ TEST_F(laden, fehlendeMarkeLaesstDieFelderDerFolgendenGruppenLeer) {
 }
 
 // A group that the chosen profile lacks is reported, even where the profile
-// behind it has one; the route value included, which never shows a marker
+// behind it has one, also one whose name begins with the chosen one's; the
+// route value included, which never shows a marker
 // error. The fields from that group on, in the order of loading, keep the
 // placeholder.
 TEST_F(laden, eineGruppeDieDemProfilFehltWirdGemeldet) {
@@ -197,8 +198,9 @@ TEST_F(laden, eineGruppeDieDemProfilFehltWirdGemeldet) {
         {fahrzeugfaktoren, ohneSchluss, "„</Value>“ fehlt im Profil „Fastest“", "1", "- - - -"},
     };
     for (const auto& fall : faelle) {
-        einstellungen(kleinerText(fall.fahrzeugteil, fall.routenteil) + "<Name>Optimal</Name>" +
-                      routenfaktoren);
+        einstellungen(kleinerText(fall.fahrzeugteil + "<Name>Car Fast 2</Name>" + fahrzeugfaktoren,
+                                  fall.routenteil) +
+                      "<Name>Optimal</Name>" + routenfaktoren);
         speicherablage f;
         profilformular formular(f);
         std::string meldung;

@@ -8,9 +8,10 @@
 
 namespace {
 
-// A profile stands where "<Name>" is directly followed by its name; the name
-// mentioned before it does not count. It ends where "<Name>" is followed by
-// any profile name, also far behind.
+// A profile stands where "<Name>" is directly followed by its whole name and
+// "<"; the name mentioned before it, or a longer name, does not count. It
+// ends where "<Name>" is followed by the start of any profile name, also far
+// behind.
 TEST(profilwahl, dasProfilStehtHinterDerNamensmarke) {
     const std::string weit(200, ' ');
     const struct {
@@ -19,13 +20,16 @@ TEST(profilwahl, dasProfilStehtHinterDerNamensmarke) {
         std::size_t ende;   // 0-based
     } faelle[] = {
         {"<Name>Car Fast</Name>", 7, 21},
-        {"Car Fast <Name>Car Fast", 16, 23},
-        {"Name>Car Fast<Name>Car Fast", 20, 27},
-        {"<Zuletzt>Car Fast</Zuletzt><Name>Fastest<Name>Car Fast", 47, 54},
-        {weit + "Car Fast" + weit + "<Name>Car Fast", 415, 422},
-        {weit + "<Name>Car Fast" + weit + "<Name>Fastest", 207, 414},
+        {"Car Fast <Name>Car Fast<", 16, 24},
+        {"Name>Car Fast<Name>Car Fast<", 20, 28},
+        {"<Zuletzt>Car Fast</Zuletzt><Name>Fastest<Name>Car Fast<", 47, 55},
+        {weit + "Car Fast" + weit + "<Name>Car Fast<", 415, 423},
+        {weit + "<Name>Car Fast<" + weit + "<Name>Fastest", 207, 415},
         {"<Name>Car Fast<Name>Bus<Name>Truck", 7, 23},
         {"<Name>Car Fast<Name>Car Fast", 7, 14},
+        {"<Name>Car Fast 2</Name><Name>Car Fast</Name>", 30, 44},
+        {"<Name>Car Fast</Name><Name>Car Fast 2</Name>", 7, 21},
+        {"<Name>Car Fast", 0, 0},
         {"Car Fast", 0, 0},
         {"<Name>Car Slow", 0, 0},
         {"", 0, 0},

@@ -153,6 +153,7 @@ TEST_F(uebernehmen, neinLaesstDieDateiUnberuehrt) {
 TEST_F(uebernehmen, eineGruppeDieDemProfilFehltSchreibtNichts) {
     const std::string fahrzeugOhne = ersetzt(demotext(), "<Special>1.0|1.0|0.8|1.2</Special>", "");
     const std::string routeOhne = ersetzt(demotext(), "<Value>1.0</Value>", "");
+    const std::string ohneProfil = ersetzt(demotext(), "<Name>Car Fast<", "<Title>Car Fast<");
     const struct {
         const std::string& text;
         void (profilformular::*schreiber)();
@@ -161,6 +162,9 @@ TEST_F(uebernehmen, eineGruppeDieDemProfilFehltSchreibtNichts) {
         {fahrzeugOhne, &profilformular::fahrzeugUebernehmen,
          "„<Special>“ fehlt im Profil „Car Fast“"},
         {routeOhne, &profilformular::routeUebernehmen, "„<Value>“ fehlt im Profil „Fastest“"},
+        {ohneProfil, &profilformular::fahrzeugUebernehmen,
+         "kein Profil „<Name>Car Fast“ in der Datei, für die Felder ab „Text1(20)“, nichts wurde "
+         "geschrieben"},
     };
     for (const auto& fall : faelle) {
         laden(demotext());
@@ -200,6 +204,14 @@ TEST_F(uebernehmen, dieFrageListetDieAenderungen) {
         ersetzt(ersetzt(demotext(), "<City>1.2|", "<City>1.25|"), "<Value>1.0<", "<Value>0.7<");
     EXPECT_EQ(gefragt(anders, &profilformular::routeUebernehmen),
               (liste{"Text1(36): 1.25 → 1.2", "Text1(56): 0.7 → 1.0"}));
+    // One value too few, one too many, one too long to show whole.
+    const std::string kaputt =
+        ersetzt(ersetzt(ersetzt(demotext(), "0.8|0.6|0.4|0.5<", "0.8|0.6|0.4<"),
+                        "<Special>1.0|1.0|1.0|1.0<", "<Special>1.0|1.0|1.0|1.0|9<"),
+                "<Value>1.0<", "<Value>" + std::string(45, '7') + "<");
+    EXPECT_EQ(gefragt(kaputt, &profilformular::routeUebernehmen),
+              (liste{"Text1(43): (fehlt) → 0.5", "Text1(55): 1.0|9 → 1.0",
+                     "Text1(56): " + std::string(40, '7') + " … (45 Zeichen) → 1.0"}));
 }
 
 // After Yes the file as it was goes into Sicherungen/ in the working
@@ -318,33 +330,57 @@ TEST_F(uebernehmen, routenausschnittBisZumTextende) {
     EXPECT_EQ(lesen(datei_), erwartet);
 }
 
-TEST_F(uebernehmen, ohneNamensmarkeOderFaktorenWirdNichtGefragt) {
+// The passage shown only shows. Where its markers are missing or out of
+// place, as in a compact file where the 20 characters behind
+// "</SpeedProfile>" reach past "<PreferenceFactor", the question shows the
+// profile from its "<Name>" on, at most 2,000 characters, and Yes writes.
+// Only a missing profile or group stops a write before the question.
+TEST_F(uebernehmen, derAusschnittHaeltKeinenSchreibvorgangAuf) {
+    const std::string eins = "|1|1|1|1|1|1|1<";
+    const auto fahrzeug = [&](const std::string& erster) {
+        return "<Name>Car Fast</Name><SpeedProfile><City>" + erster + eins + "/City><Open>1" +
+               eins + "/Open></SpeedProfile><PreferenceFactor><City>1" + eins + "/City><Open>1" +
+               eins + "/Open></PreferenceFactor><Special>1|1|1|1</Special>";
+    };
+    const auto route = [&](const std::string& erster) {
+        return "<Name>Fastest</Name><PreferenceFactor><City>" + erster + eins + "/City><Open>1" +
+               eins + "/Open><Special>1|1|1|1</Special></Preference><Value>1</Value>";
+    };
+    const std::string leer(3000, ' ');
+    const auto f = &profilformular::fahrzeugUebernehmen;
+    const auto r = &profilformular::routeUebernehmen;
     const struct {
         std::string text;
         void (profilformular::*schreiber)();
+        std::string gezeigt; // empty: refused
+        std::string geschrieben;
     } faelle[] = {
-        {"<Title>Car Fast</Title><City>1</City><Open>2</Open><PreferenceFactor><City>3</City>"
-         "<Open>4</Open></PreferenceFactor><Special>5</Special></SpeedProfile>",
-         &profilformular::fahrzeugUebernehmen},
-        {"<Name>Car Fast<City>1</City><Open>2</Open><PreferenceFactor><City>3</City>"
-         "<Open>4</Open></PreferenceFactor><Special>5</Special></SpeedProfile> kurz",
-         &profilformular::fahrzeugUebernehmen},
-        {"<Settings>\r\n<Profiles>\r\n<Name>Fastest<PreferenceFactor><City>3</City><Open>4</"
-         "Open><Special>5</Special>"
-         "</Preference><Value>1</Value>",
-         &profilformular::routeUebernehmen},
+        {"<Title>Car Fast</Title>" + fahrzeug("81").substr(21), f, "", ""},
+        {"<S>" + fahrzeug("81") + route("0.5") + "</S>", f, fahrzeug("85"),
+         "<S>" + fahrzeug("85") + route("0.5") + "</S>"},
+        {fahrzeug("81") + leer + route("0.5"), f, (fahrzeug("85") + leer).substr(0, 2000),
+         fahrzeug("85") + leer + route("0.5")},
+        {"<Settings>\r\n" + route("0.5"), r, route("0.25"), "<Settings>\r\n" + route("0.25")},
         // The profile at the very top: no passage cut from a position of 0.
-        {"<Name>Fastest<PreferenceFactor><City>3</City><Open>4</Open><Special>5</Special>"
-         "</Preference><Value>1</Value>",
-         &profilformular::routeUebernehmen},
+        {route("0.5"), r, route("0.25"), route("0.25")},
     };
     for (const auto& fall : faelle) {
         datei_ = einstellungen(fall.text);
         (void)fehlernummer([&] { formular_.lesen(); });
         fenster_.felder.fill("1");
-        EXPECT_EQ(fehlernummer([&] { (formular_.*fall.schreiber)(); }), 5) << fall.text;
-        EXPECT_TRUE(fenster_.fragen.empty()) << fall.text;
-        EXPECT_EQ(lesen(datei_), fall.text);
+        fenster_.felder[20] = "85";
+        fenster_.felder[36] = "0.25";
+        fenster_.fragen.clear();
+        EXPECT_EQ(fehlernummer([&] { (formular_.*fall.schreiber)(); }),
+                  fall.gezeigt.empty() ? 5 : 0)
+            << fall.text.substr(0, 40);
+        if (fall.gezeigt.empty()) {
+            EXPECT_TRUE(fenster_.fragen.empty());
+            EXPECT_EQ(lesen(datei_), fall.text);
+        } else {
+            EXPECT_EQ(fenster_.fragen, std::vector{frage + fall.gezeigt});
+            EXPECT_EQ(lesen(datei_), fall.geschrieben);
+        }
     }
 }
 
@@ -368,19 +404,26 @@ TEST_F(uebernehmen, fehlendeMarkeBeimSchreibenNenntGruppeUndMarke) {
     EXPECT_EQ(lesen(datei_), text);
 }
 
-// The profile stands behind "<Name>": its name mentioned in front of it is
-// neither loaded nor written, and the question shows the passage written.
+// The profile stands behind "<Name>" and its whole name: its name mentioned
+// in front of it, or a profile with a longer name, is neither loaded nor
+// written, and the question shows the passage written.
 TEST_F(uebernehmen, geladenGeschriebenUndGezeigtWirdDasselbeProfil) {
-    const std::string text =
-        "<Zuletzt>Car Fast<City>1|2|3|4|5|6|7|8</City></Zuletzt>\r\n" + demotext();
-    laden(text);
-    EXPECT_EQ(fenster_.felder[20], "80");
-    fenster_.felder[20] = "85";
-    formular_.fahrzeugUebernehmen();
-    ASSERT_EQ(fenster_.fragen.size(), 1u);
-    EXPECT_NE(fenster_.fragen[0].find("<Name>Car Fast</Name>"), std::string::npos);
-    EXPECT_NE(fenster_.fragen[0].find("<City>85|70|"), std::string::npos);
-    EXPECT_EQ(lesen(datei_), ersetzt(text, "<City>80|70|", "<City>85|70|"));
+    for (const std::string davor :
+         {"<Zuletzt>Car Fast<City>1|2|3|4|5|6|7|8</City></Zuletzt>\r\n",
+          "<Name>Car Fast 2</Name><SpeedProfile><City>1|2|3|4|5|6|7|8</City><Open>1|2|3|4|5|6|7|8"
+          "</Open></SpeedProfile><PreferenceFactor><City>1|2|3|4|5|6|7|8</City><Open>1|2|3|4|5|6|"
+          "7|8</Open></PreferenceFactor><Special>1|2|3|4</Special>\r\n"}) {
+        const std::string text = davor + demotext();
+        laden(text);
+        EXPECT_EQ(fenster_.felder[20], "80");
+        fenster_.felder[20] = "85";
+        fenster_.fragen.clear();
+        formular_.fahrzeugUebernehmen();
+        ASSERT_EQ(fenster_.fragen.size(), 1u);
+        EXPECT_TRUE(fenster_.fragen[0].starts_with(frage + "<Name>Car Fast</Name>"));
+        EXPECT_NE(fenster_.fragen[0].find("<City>85|70|"), std::string::npos);
+        EXPECT_EQ(lesen(datei_), ersetzt(text, "<City>80|70|", "<City>85|70|")) << davor;
+    }
 }
 
 // A load shows the first profile for a caption that names none; a write
