@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -130,7 +129,7 @@ void sicherungVerwerfen(const std::string& kopie) {
     try {
         dateiLoeschen(kopie);
     } catch (const laufzeitfehler&) {
-        // The write's own error is what the user needs to see.
+        // It stays: the write's own outcome is what the user needs to hear.
     }
 }
 
