@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The file operations of the editing logic, one header for the POSIX and the
 // Win32 implementation. Names are UTF-8, so that a folder may be named in any
@@ -16,8 +17,8 @@
 // refused before any file is touched; 53 file not found, 70 permission
 // denied (also a file that another program holds open and locked, each
 // operation with a text of its own), 75 any other access error. A write
-// beyond the file size limit is reported (75) where the process ignores
-// SIGXFSZ, as the program does from its start.
+// beyond the file size limit is reported (75): the POSIX writes ignore
+// SIGXFSZ, which would otherwise end the program.
 
 // The separator between a folder and a name: `pfadtrenner` is the one the
 // program adds, `pfadtrennzeichen` every one the system takes (Windows
@@ -56,7 +57,11 @@ std::string dateiLesen(std::string_view name);
 // ReplaceFileW keeps an existing file's attributes, access control list and
 // alternate streams, but not its owner: the file then belongs to the user
 // who saved. The old file stands under a backup name during the replace;
-// where it cannot be put back or removed, the message names it. A move that
+// where it cannot be put back, the message names it. Once the new file is in
+// place the save has succeeded: an old version that another program holds
+// beyond the wait below stays under its backup name (".ApplicationSettings.xml
+// .bisher" and eight letters or digits) and the next save into that folder
+// removes it, with any other such leftover of the program there. A move that
 // another program blocks for a moment (a virus scanner, an indexer or a sync
 // tool holding the old or the new file) is tried again after growing pauses,
 // up to two seconds in all, and only then reported. Junctions and links in
@@ -80,6 +85,19 @@ void dateiErsetzen(std::string_view name, std::string_view inhalt,
 // a crash between emptying and writing, nothing; never a mix of both. On
 // Windows the in-place open waits for another program as a move does.
 void dateiSchreiben(std::string_view name, std::string_view inhalt);
+
+// Makes the folder `name` where it is missing; the folder it lies in must
+// exist. Something other than a folder under that name is refused (75).
+void ordnerAnlegen(std::string_view name);
+
+// The names, without the folder, of the files in the folder `ordner` that are
+// not folders themselves, in no particular order.
+std::vector<std::string> dateienIn(std::string_view ordner);
+
+// Removes the file `name`; one that is gone already counts as removed. On
+// Windows a file that another program holds for a moment is waited for as a
+// move is.
+void dateiLoeschen(std::string_view name);
 
 // Sets the hook that hears of the pauses above: `melden(true)` when an
 // operation starts waiting for another program to let go of a file,

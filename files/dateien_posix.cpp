@@ -9,7 +9,9 @@
 #include "vergleich.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -225,6 +227,10 @@ void ersetzen(std::string_view name, std::string_view inhalt,
               const std::span<const std::string_view>* bisher, notfalls ausweg) {
     namePruefen(name);
     const std::string utf8(name);
+    // A write beyond the file size limit (ulimit -f) would end the program
+    // through SIGXFSZ; ignored, it fails with EFBIG, which is reported like
+    // any other failure, and the old file stays.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     // The file is opened first, so that the kernel follows a symbolic link
     // with all its protections (a link planted in a shared folder is not
@@ -377,4 +383,55 @@ std::string dateiLesen(std::string_view name) {
         inhalt.append(mehr, n);
     }
     return inhalt;
+}
+
+void ordnerAnlegen(std::string_view name) {
+    namePruefen(name);
+    const std::string utf8(name);
+    if (::mkdir(utf8.c_str(), 0777) == 0) {
+        return;
+    }
+    const int fehler = errno;
+    if (fehler != EEXIST) {
+        throw systemfehler(fehler, utf8);
+    }
+    if (!ordnerExistiert(name)) {
+        throw laufzeitfehler(laufzeitfehler::pfadZugriffsfehler, utf8 + " (ist kein Ordner)");
+    }
+}
+
+std::vector<std::string> dateienIn(std::string_view ordner) {
+    namePruefen(ordner);
+    const std::string utf8(ordner);
+    struct schliessen {
+        void operator()(DIR* d) const { ::closedir(d); }
+    };
+    const std::unique_ptr<DIR, schliessen> verzeichnis(::opendir(utf8.c_str()));
+    if (!verzeichnis) {
+        throw systemfehler(errno, utf8);
+    }
+    std::vector<std::string> namen;
+    for (;;) {
+        errno = 0;
+        const dirent* eintrag = ::readdir(verzeichnis.get());
+        if (eintrag == nullptr) {
+            if (errno != 0) {
+                throw systemfehler(errno, utf8);
+            }
+            return namen;
+        }
+        struct stat st {};
+        if (::fstatat(::dirfd(verzeichnis.get()), eintrag->d_name, &st, 0) == 0 &&
+            S_ISREG(st.st_mode)) {
+            namen.emplace_back(eintrag->d_name);
+        }
+    }
+}
+
+void dateiLoeschen(std::string_view name) {
+    namePruefen(name);
+    const std::string utf8(name);
+    if (::unlink(utf8.c_str()) != 0 && errno != ENOENT) {
+        throw systemfehler(errno, utf8);
+    }
 }

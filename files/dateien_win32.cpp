@@ -72,6 +72,15 @@ DWORD beharrlich(const std::function<DWORD()>& versuch, const std::wstring& date
     return fehler;
 }
 
+// A name from the system, UTF-16, as UTF-8.
+std::string utf8(const wchar_t* breit) {
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, breit, -1, nullptr, 0, nullptr, nullptr);
+    std::string name(n > 0 ? static_cast<std::size_t>(n) : 1, '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, breit, -1, name.data(), n, nullptr, nullptr);
+    name.pop_back();
+    return name;
+}
+
 DWORD ergebnis(BOOL gelungen) {
     return gelungen ? ERROR_SUCCESS : ::GetLastError();
 }
@@ -229,6 +238,36 @@ void direktSchreiben(const std::wstring& datei, const std::string& name, std::st
     h.schliessen(name);
 }
 
+// The tag of an old version's backup name, so that a later save recognises
+// one that could not be deleted: ".name.bisher" and eight letters or digits.
+constexpr std::string_view altkennung = "bisher";
+
+bool istAlteFassung(std::string_view eintrag) {
+    const std::string mitte = "." + std::string(altkennung);
+    if (!eintrag.starts_with('.') || eintrag.size() < 2 + mitte.size() + zufallslaenge) {
+        return false;
+    }
+    const std::string_view zufall = eintrag.substr(eintrag.size() - zufallslaenge);
+    return eintrag.substr(eintrag.size() - zufallslaenge - mitte.size(), mitte.size()) == mitte &&
+           std::ranges::all_of(
+               zufall, [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
+}
+
+// Deletes the old versions that earlier saves left in the folder of `name`,
+// each in one attempt: one still held waits for the save after.
+void alteFassungenEntfernen(const std::string& name) {
+    const std::string ordner = ordnerVon(name);
+    try {
+        for (const std::string& eintrag : dateienIn(ordner)) {
+            if (istAlteFassung(eintrag)) {
+                ::DeleteFileW(windowsname(ordner + eintrag).c_str());
+            }
+        }
+    } catch (const laufzeitfehler&) {
+        // A folder that cannot be listed keeps its leftovers; the save stands.
+    }
+}
+
 // Puts the old file back from its backup name after a replace that stopped
 // half way. Where that fails, the message says where the old text is.
 void zuruecklegen(const std::wstring& datei, const std::wstring& sicherung, const std::string& name,
@@ -254,7 +293,7 @@ void zuruecklegen(const std::wstring& datei, const std::wstring& sicherung, cons
 // fails, the old file can be put back where it was.
 void ueberAlteLegen(const std::wstring& datei, const std::wstring& neu, const std::string& name,
                     const std::function<DWORD()>& pruefen) {
-    const std::string sicherungsname = vorlaeufigerName(name, zufallskennung());
+    const std::string sicherungsname = vorlaeufigerName(name, zufallskennung(altkennung));
     const std::wstring sicherung = windowsname(sicherungsname);
     const DWORD fehler = geprueftBeharrlich(
         pruefen,
@@ -264,13 +303,9 @@ void ueberAlteLegen(const std::wstring& datei, const std::wstring& neu, const st
         },
         datei);
     if (fehler == ERROR_SUCCESS) {
-        if (!loeschen(sicherung)) {
-            throw laufzeitfehler(laufzeitfehler::pfadZugriffsfehler,
-                                 name +
-                                     " ist gespeichert, doch ein anderes Programm hält die "
-                                     "bisherige Fassung unter " +
-                                     sicherungsname + " geöffnet; sie kann gelöscht werden.");
-        }
+        // The new file is in place: the save has succeeded. An old version
+        // that another program still holds stays for the next save.
+        loeschen(sicherung);
         return;
     }
     if (fehler == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
@@ -346,6 +381,7 @@ void ersetzen(std::string_view zielname, std::string_view inhalt,
         }
     }
     temporaer.behalten();
+    alteFassungenEntfernen(name);
 }
 
 bool dateiExistiert(std::string_view name) {
@@ -373,4 +409,59 @@ std::string dateiLesen(std::string_view zielname) {
         scheitern(name, vorgang::laden);
     }
     return ganzLesen(h.h(), name, vorgang::laden);
+}
+
+void ordnerAnlegen(std::string_view zielname) {
+    namePruefen(zielname);
+    const std::string name(zielname);
+    const std::wstring ordner = windowsname(zielname);
+    const DWORD fehler =
+        beharrlich([&] { return ergebnis(::CreateDirectoryW(ordner.c_str(), nullptr)); }, ordner);
+    if (fehler == ERROR_SUCCESS) {
+        return;
+    }
+    if (fehler != ERROR_ALREADY_EXISTS) {
+        throw windowsfehler(fehler, name);
+    }
+    if (!ordnerExistiert(zielname)) {
+        throw laufzeitfehler(laufzeitfehler::pfadZugriffsfehler, name + " (ist kein Ordner)");
+    }
+}
+
+std::vector<std::string> dateienIn(std::string_view ordner) {
+    namePruefen(ordner);
+    std::string muster(ordner);
+    if (muster.empty() || pfadtrennzeichen.find(muster.back()) == std::string::npos) {
+        muster += pfadtrenner;
+    }
+    WIN32_FIND_DATAW eintrag{};
+    const HANDLE suche = ::FindFirstFileExW(windowsname(muster + "*").c_str(), FindExInfoBasic,
+                                            &eintrag, FindExSearchNameMatch, nullptr, 0);
+    if (suche == INVALID_HANDLE_VALUE) {
+        if (::GetLastError() == ERROR_FILE_NOT_FOUND) {
+            return {};
+        }
+        scheitern(std::string(ordner));
+    }
+    std::vector<std::string> namen;
+    do {
+        if ((eintrag.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            namen.push_back(utf8(eintrag.cFileName));
+        }
+    } while (::FindNextFileW(suche, &eintrag));
+    const DWORD fehler = ::GetLastError();
+    ::FindClose(suche);
+    if (fehler != ERROR_NO_MORE_FILES) {
+        throw windowsfehler(fehler, std::string(ordner));
+    }
+    return namen;
+}
+
+void dateiLoeschen(std::string_view zielname) {
+    namePruefen(zielname);
+    const std::wstring datei = windowsname(zielname);
+    const DWORD fehler = beharrlich([&] { return ergebnis(::DeleteFileW(datei.c_str())); }, datei);
+    if (fehler != ERROR_SUCCESS && fehler != ERROR_FILE_NOT_FOUND) {
+        throw windowsfehler(fehler, std::string(zielname));
+    }
 }

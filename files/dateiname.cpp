@@ -85,12 +85,12 @@ std::string vorlaeufigerName(std::string_view dateiname, std::string_view kennun
     return ordner + "." + std::string(eigen) + "." + std::string(kennung);
 }
 
-std::string zufallskennung() {
+std::string zufallskennung(std::string_view art) {
     thread_local std::mt19937_64 zufall{std::random_device{}()};
     constexpr std::string_view zeichen = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string kennung = "tmp";
+    std::string kennung(art);
     std::uniform_int_distribution<std::size_t> wahl(0, zeichen.size() - 1);
-    for (int i = 0; i < 8; ++i) {
+    for (std::size_t i = 0; i < zufallslaenge; ++i) {
         kennung += zeichen[wahl(zufall)];
     }
     return kennung;

@@ -20,8 +20,10 @@ void namePruefen(std::string_view name);
 // still finds room for its temporary one.
 std::string vorlaeufigerName(std::string_view dateiname, std::string_view kennung);
 
-// A random tag for a temporary name, different on every call.
-std::string zufallskennung();
+// A random tag for a temporary name, different on every call: `art` and
+// `zufallslaenge` lowercase letters or digits.
+inline constexpr std::size_t zufallslaenge = 8;
+std::string zufallskennung(std::string_view art = "tmp");
 
 // The message for a file that another program changed, replaced, removed or
 // made while it was being replaced: for a writer, while the question was

@@ -2,19 +2,13 @@
 
 #include "dateien.h"
 #include "laufzeitfehler.h"
-#include "systemfehler.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // "2026-12-07 16-59-09": sorts as the time it names.
 constexpr const char* zeitformat = "%Y-%m-%d %H-%M-%S";
@@ -86,30 +80,6 @@ std::optional<std::pair<std::string, int>> rang(const namensteile& datei, std::s
     return std::pair{std::string(zeit), nummer};
 }
 
-// Removes the oldest copies beyond the latest ones kept. A copy that cannot
-// be removed stays, and the next write tries again: the copy just made is
-// what counts.
-void aufraeumen(const namensteile& datei) {
-    std::error_code fehler;
-    std::vector<std::pair<std::pair<std::string, int>, fs::path>> kopien;
-    for (fs::directory_iterator eintrag(fs::path(sicherungsordner), fehler), ende;
-         !fehler && eintrag != ende; eintrag.increment(fehler)) {
-        const std::u8string name = eintrag->path().filename().u8string();
-        const std::string_view bytes(reinterpret_cast<const char*>(name.data()), name.size());
-        std::error_code egal; // an entry that cannot be examined is no copy
-        if (auto r = rang(datei, bytes); r && eintrag->is_regular_file(egal)) {
-            kopien.emplace_back(std::move(*r), eintrag->path());
-        }
-    }
-    if (kopien.size() <= behalteneSicherungen) {
-        return;
-    }
-    std::ranges::sort(kopien, std::greater{});
-    for (std::size_t i = behalteneSicherungen; i < kopien.size(); ++i) {
-        fs::remove(kopien[i].second, fehler);
-    }
-}
-
 // The cause of `f` without its standard text in front.
 std::string einzelheit(const laufzeitfehler& f) {
     const std::string text = f.beschreibung();
@@ -118,41 +88,69 @@ std::string einzelheit(const laufzeitfehler& f) {
     return text.starts_with(vorn) ? text.substr(vorn.size()) : text;
 }
 
+// One sentence sequence: the cause, then that nothing was written, unless
+// the cause says so already.
 [[noreturn]] void nichtGesichert(const laufzeitfehler& f) {
-    throw laufzeitfehler(static_cast<laufzeitfehler::fehlernummer>(f.nummer()),
-                         "Keine Sicherungskopie möglich: " + einzelheit(f) +
-                             ". Nichts wurde geschrieben.");
+    std::string text = "Keine Sicherungskopie möglich: " + einzelheit(f);
+    if (!text.ends_with('.')) {
+        text += '.';
+    }
+    if (text.find("Nichts wurde geschrieben") == std::string::npos) {
+        text += " Nichts wurde geschrieben.";
+    }
+    throw laufzeitfehler(static_cast<laufzeitfehler::fehlernummer>(f.nummer()), text);
 }
 
 } // namespace
 
 std::string sichern(std::string_view dateiname, std::string_view inhalt, std::time_t zeit) {
     const std::string ordner(sicherungsordner);
-    std::error_code fehler;
-    if (!fs::create_directory(fs::path(ordner), fehler) && fehler) {
-        const int ursache = fehler.default_error_condition().value();
-        // There only when something else of that name stands where the
-        // folder belongs.
-        nichtGesichert(ursache == EEXIST ? laufzeitfehler(laufzeitfehler::pfadZugriffsfehler,
-                                                          "„" + ordner + "“ ist kein Ordner")
-                                         : systemfehler(ursache, ordner));
-    }
     const namensteile datei = zerlegen(dateiname);
     char zeittext[32];
     const std::tm t = ortszeit(zeit);
     std::strftime(zeittext, sizeof zeittext, zeitformat, &t);
     std::string name;
-    for (int nummer = 1;; ++nummer) {
-        name = ordner + pfadtrenner + kopiename(datei, zeittext, nummer);
-        if (!dateiExistiert(name) && !ordnerExistiert(name)) {
-            break;
-        }
-    }
     try {
+        ordnerAnlegen(ordner);
+        for (int nummer = 1;; ++nummer) {
+            name = ordner + pfadtrenner + kopiename(datei, zeittext, nummer);
+            if (!dateiExistiert(name) && !ordnerExistiert(name)) {
+                break;
+            }
+        }
         dateiErsetzen(name, inhalt);
     } catch (const laufzeitfehler& f) {
         nichtGesichert(f);
     }
-    aufraeumen(datei);
     return name;
+}
+
+void sicherungVerwerfen(const std::string& kopie) {
+    try {
+        dateiLoeschen(kopie);
+    } catch (const laufzeitfehler&) {
+        // It stays: the write's own outcome is what the user needs to hear.
+    }
+}
+
+void sicherungenAusduennen(std::string_view dateiname) {
+    const namensteile datei = zerlegen(dateiname);
+    const std::string ordner(sicherungsordner);
+    std::vector<std::pair<std::pair<std::string, int>, std::string>> kopien;
+    try {
+        for (std::string& name : dateienIn(ordner)) {
+            if (auto r = rang(datei, name)) {
+                kopien.emplace_back(std::move(*r), std::move(name));
+            }
+        }
+    } catch (const laufzeitfehler&) {
+        return; // the copy just made is what counts
+    }
+    if (kopien.size() <= behalteneSicherungen) {
+        return;
+    }
+    std::ranges::sort(kopien, std::greater{});
+    for (std::size_t i = behalteneSicherungen; i < kopien.size(); ++i) {
+        sicherungVerwerfen(ordner + pfadtrenner + kopien[i].second);
+    }
 }

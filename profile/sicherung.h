@@ -18,8 +18,17 @@ inline constexpr std::size_t behalteneSicherungen = 20;
 // name, without folder) and returns the copy's name. The copy is named from
 // the file and the local time `zeit`, "ApplicationSettings 2026-12-07
 // 16-59-09.xml", with " (2)", " (3)" … where copies fall in the same second,
-// and is completely on disk before this returns. Then the oldest copies of
-// that file beyond the latest 20 are removed; other files in the folder stay.
-// A copy that cannot be written raises the error of the cause, saying that
-// nothing was written, so that the caller replaces nothing.
+// and is completely on disk before this returns. A copy that cannot be
+// written raises the error of the cause, saying that nothing was written, so
+// that the caller replaces nothing.
 std::string sichern(std::string_view dateiname, std::string_view inhalt, std::time_t zeit);
+
+// Removes the copy `kopie` again, for a write that did not go ahead. A copy
+// that cannot be removed stays.
+void sicherungVerwerfen(const std::string& kopie);
+
+// For a write that went ahead: removes the oldest copies of the settings
+// file `dateiname` beyond the latest 20, a second's later number counting as
+// later; other files in the folder stay. A copy that cannot be removed
+// stays, and the next write tries again.
+void sicherungenAusduennen(std::string_view dateiname);

@@ -5,15 +5,7 @@
 
 #include <QApplication>
 
-#include <csignal>
-
 int main(int argc, char** argv) {
-#ifdef SIGXFSZ
-    // A write beyond the file size limit (ulimit -f) would end the program
-    // through SIGXFSZ; ignored, the write fails with EFBIG, which the file
-    // layer reports like any other failure and the old file stays.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
     QApplication anwendung(argc, argv);
     anwendungEinrichten();
     startordnerWaehlen(QApplication::arguments());

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <iterator>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -79,7 +78,6 @@ class engerPlatz {
     engerPlatz& operator=(const engerPlatz&) = delete;
     ~engerPlatz() {
         ::setrlimit(RLIMIT_FSIZE, &grenze_);
-        std::signal(SIGXFSZ, altesSignal_);
         if (eingehaengt_) {
             ::umount(ordner_.c_str());
         }
@@ -90,8 +88,6 @@ class engerPlatz {
     fs::path ordner_;
     bool eingehaengt_ = false;
     rlimit grenze_{};
-    // Past the limit a write fails instead of ending the process.
-    decltype(SIG_IGN) altesSignal_ = std::signal(SIGXFSZ, SIG_IGN);
 };
 
 // Replacing a file on a disk that is too small for the old and the new text

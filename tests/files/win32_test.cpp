@@ -4,6 +4,7 @@
 #include "arbeitsordner.h"
 #include "dateien.h"
 #include "fehlernummer.h"
+#include "sicherung.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,17 @@
 #include <utility>
 #include <windows.h>
 
-// The file layer calls ReplaceFileW through the program's import table,
-// where a test puts a stand-in.
+// The file layer calls ReplaceFileW and MoveFileExW through the program's
+// import table, where a test puts a stand-in.
 extern "C" decltype(&::ReplaceFileW) __imp_ReplaceFileW;
+extern "C" decltype(&::MoveFileExW) __imp_MoveFileExW;
 
 namespace {
 
 namespace fs = std::filesystem;
 using win32 = arbeitsordner;
 const auto echtesErsetzen = __imp_ReplaceFileW;
+const auto echtesVerschieben = __imp_MoveFileExW;
 
 // Another program's handle on a file; let go of after `ms` on a thread of
 // its own, or by the test where `ms` is 0.
@@ -47,6 +50,29 @@ BOOL WINAPI mitScanner(LPCWSTR alt, LPCWSTR neu, LPCWSTR sicherung, DWORD art, L
     return gelungen;
 }
 
+// A program that keeps the old version open, not sharing delete, until the
+// test lets go.
+HANDLE alteFassung = INVALID_HANDLE_VALUE;
+BOOL WINAPI haeltAlteFassung(LPCWSTR alt, LPCWSTR neu, LPCWSTR sicherung, DWORD art, LPVOID,
+                             LPVOID) {
+    const BOOL gelungen = echtesErsetzen(alt, neu, sicherung, art, nullptr, nullptr);
+    alteFassung = halten(sicherung, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    return gelungen;
+}
+
+// The replace moves the old file to its backup name, then fails to move the
+// new one into its place.
+BOOL WINAPI ohneNeue(LPCWSTR alt, LPCWSTR, LPCWSTR sicherung, DWORD, LPVOID, LPVOID) {
+    echtesVerschieben(alt, sicherung, 0);
+    ::SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+    return FALSE;
+}
+
+BOOL WINAPI gesperrt(LPCWSTR, LPCWSTR, DWORD) {
+    ::SetLastError(ERROR_SHARING_VIOLATION);
+    return FALSE;
+}
+
 std::string meldung(const std::function<void()>& aufruf) {
     try {
         aufruf();
@@ -67,6 +93,46 @@ TEST_F(win32, ersetztUndRaeumtAuf) {
     dateiErsetzen("neu.xml", "ganz neu");
     EXPECT_EQ(lesen("neu.xml"), "ganz neu");
     EXPECT_EQ(eintraege(), 2) << "no temporary or backup file is left behind";
+}
+
+// Once the new file is in place the save has succeeded, though another
+// program holds the old version beyond the wait. The next save into the
+// folder removes that leftover and no other file.
+TEST_F(win32, gehalteneAlteFassungBleibtBisZumNaechstenSpeichern) {
+    schreiben("ApplicationSettings.xml", "alt");
+    schreiben(".notiz.bisher", "fremd");
+    __imp_ReplaceFileW = haeltAlteFassung;
+    EXPECT_EQ(meldung([] { dateiErsetzen("ApplicationSettings.xml", "neu"); }), "");
+    __imp_ReplaceFileW = echtesErsetzen;
+    ::CloseHandle(alteFassung);
+    EXPECT_EQ(lesen("ApplicationSettings.xml"), "neu");
+    EXPECT_EQ(eintraege(), 3);
+    dateiSchreiben("ini.txt", "C:\\navi\\");
+    EXPECT_EQ(eintraege(), 3);
+    EXPECT_EQ(lesen(".notiz.bisher"), "fremd");
+}
+
+// A replace that fails after moving the old file away puts it back.
+TEST_F(win32, alteFassungKommtZurueck) {
+    schreiben("ApplicationSettings.xml", "alt");
+    __imp_ReplaceFileW = ohneNeue;
+    EXPECT_EQ(fehlernummer([] { dateiErsetzen("ApplicationSettings.xml", "neu"); }), 75);
+    __imp_ReplaceFileW = echtesErsetzen;
+    EXPECT_EQ(lesen("ApplicationSettings.xml"), "alt");
+    EXPECT_EQ(eintraege(), 1);
+}
+
+// A backup copy that another program holds: the message says once that
+// nothing was written, with no doubled full stop.
+TEST_F(win32, gesperrteSicherungskopie) {
+    __imp_MoveFileExW = gesperrt;
+    const std::string text = meldung([] { sichern("ApplicationSettings.xml", "alt", 0); });
+    __imp_MoveFileExW = echtesVerschieben;
+    EXPECT_TRUE(text.ends_with("(von einem anderen Programm geöffnet und gesperrt). Nichts wurde "
+                               "geschrieben; bitte das andere Programm schließen und erneut "
+                               "versuchen."))
+        << text;
+    EXPECT_EQ(text.find("Nichts wurde geschrieben"), text.rfind("Nichts wurde geschrieben"));
 }
 
 // The read-only attribute refuses the replace, though the system would let

@@ -31,6 +31,8 @@ TEST(windowsname, kurzBleibtLangWirdAbsolutMitPraefix) {
          "C:\\\xC5\x81\xC3\xB3\x64\xC5\xBA \xE2\x80\x93 A\xC4\x9Fr\xC4\xB1",
          L"C:\\\u0141\u00F3d\u017A \u2013 A\u011Fr\u0131"},
         {"four-byte character", "C:\\\xF0\x9F\x9A\x97", L"C:\\\xD83D\xDE97"},
+        {"247 units", "C:\\" + std::string(244, 'k'), L"C:\\" + std::wstring(244, L'k')},
+        {"248 units", "C:\\" + std::string(245, 'k'), L"\\\\?\\C:\\" + std::wstring(245, L'k')},
         {"long", "C:\\" + a + "\\" + b, L"\\\\?\\C:\\" + wa + L"\\" + wb},
         {"long, forward slashes", "C:/" + a + "/" + b, L"\\\\?\\C:\\" + wa + L"\\" + wb},
         {"long share", "\\\\server\\share\\" + a + "\\" + b,

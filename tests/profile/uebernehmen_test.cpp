@@ -1,4 +1,5 @@
 #include "arbeitsordner.h"
+#include "dateien.h"
 #include "fehlernummer.h"
 #include "festtext.h"
 #include "profilformular.h"
@@ -7,7 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -104,8 +111,13 @@ TEST_F(uebernehmen, keineZahlWirdNichtGeschrieben) {
 }
 
 // Another program changes the file while the question is open: Yes then
-// writes nothing, and the other program's text stays.
+// writes nothing, and the other program's text stays. The backup folder,
+// already holding the 20 copies kept, stays as it was.
 TEST_F(uebernehmen, aenderungWaehrendDerFrageGehtNichtVerloren) {
+    std::set<std::string> kopien;
+    for (int i = 0; i < 20; ++i) {
+        kopien.insert(sichern(profilformular::einstellungsdatei, "alt", 86400 * i));
+    }
     const std::string gleichLang = ersetzt(demotext(), "<City>80|", "<City>81|");
     const struct {
         const char* wie;
@@ -127,6 +139,12 @@ TEST_F(uebernehmen, aenderungWaehrendDerFrageGehtNichtVerloren) {
         fenster_.waehrendDerFrage = fall.aendern;
         EXPECT_EQ(fehlernummer([&] { formular_.fahrzeugUebernehmen(); }), 75) << fall.wie;
         EXPECT_EQ(lesen(datei_), fall.danach) << fall.wie;
+        std::set<std::string> danach;
+        for (const auto& eintrag : fs::directory_iterator(sicherungsordner)) {
+            danach.insert(std::string(sicherungsordner) + pfadtrenner +
+                          eintrag.path().filename().string());
+        }
+        EXPECT_EQ(danach, kopien) << fall.wie;
         fenster_.waehrendDerFrage = nullptr;
     }
     for (const auto& eintrag : fs::directory_iterator(datei_.parent_path())) {
@@ -240,6 +258,35 @@ TEST_F(uebernehmen, vorDemSchreibenWirdDieDateiGesichert) {
     }
     EXPECT_EQ(lesen(datei_), vorher);
 }
+
+#ifndef _WIN32
+// A copy that cannot be written into a "Sicherungen" that takes no file
+// stops the write, and the settings file stays as it was. Root may write
+// anywhere, so the write runs as "nobody", who may replace the file.
+TEST_F(uebernehmen, kopieOhneSchreibrechtSchreibtNichts) {
+    laden(demotext());
+    fenster_.felder[0] = "0.5";
+    fs::create_directory(sicherungsordner);
+    fs::permissions(sicherungsordner,
+                    fs::perms::all & ~(fs::perms::owner_write | fs::perms::group_write |
+                                       fs::perms::others_write));
+    fs::permissions(ordner_ / "daten", fs::perms::all);
+    fs::permissions(datei_, fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
+                                               fs::perms::others_exec));
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        if (::getuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(99);
+        }
+        ::_exit(fehlernummer([&] { formular_.fahrzeugUebernehmen(); }));
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 70) << status;
+    EXPECT_EQ(lesen(datei_), demotext());
+}
+#endif
 
 TEST_F(uebernehmen, fahrzeugSchreibtNurDieFahrzeuggruppen) {
     laden(demotext(), "LKW", "Kurze");
