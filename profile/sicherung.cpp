@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <ctime>
 #include <optional>
 #include <vector>
 
@@ -101,6 +102,16 @@ std::string einzelheit(const laufzeitfehler& f) {
     throw laufzeitfehler(static_cast<laufzeitfehler::fehlernummer>(f.nummer()), text);
 }
 
+// True where the file holds `text`: a replace that failed only after the
+// new file was in place (a folder flush) has written, and keeps its backup.
+bool haelt(const std::string& datei, const std::string& text) {
+    try {
+        return dateiLesen(datei) == text;
+    } catch (const laufzeitfehler&) {
+        return false;
+    }
+}
+
 } // namespace
 
 std::string sichern(std::string_view dateiname, std::string_view inhalt, std::time_t zeit) {
@@ -133,24 +144,73 @@ void sicherungVerwerfen(const std::string& kopie) {
     }
 }
 
-void sicherungenAusduennen(std::string_view dateiname) {
+namespace {
+
+// The copies of the file in the backup folder, newest first; none where the
+// folder cannot be listed.
+std::vector<std::pair<std::pair<std::string, int>, std::string>>
+kopien(std::string_view dateiname) {
     const namensteile datei = zerlegen(dateiname);
-    const std::string ordner(sicherungsordner);
-    std::vector<std::pair<std::pair<std::string, int>, std::string>> kopien;
+    std::vector<std::pair<std::pair<std::string, int>, std::string>> liste;
     try {
-        for (std::string& name : dateienIn(ordner)) {
+        for (std::string& name : dateienIn(sicherungsordner)) {
             if (auto r = rang(datei, name)) {
-                kopien.emplace_back(std::move(*r), std::move(name));
+                liste.emplace_back(std::move(*r), std::move(name));
             }
         }
     } catch (const laufzeitfehler&) {
-        return; // the copy just made is what counts
+        return {};
     }
-    if (kopien.size() <= behalteneSicherungen) {
-        return;
+    std::ranges::sort(liste, std::greater{});
+    return liste;
+}
+
+// "2026-12-07 16-59-09" as "07.12.2026 16:59:09".
+std::string gezeigteZeit(std::string_view z) {
+    return std::string(z.substr(8, 2)) + "." + std::string(z.substr(5, 2)) + "." +
+           std::string(z.substr(0, 4)) + " " + std::string(z.substr(11, 2)) + ":" +
+           std::string(z.substr(14, 2)) + ":" + std::string(z.substr(17, 2));
+}
+
+} // namespace
+
+void sicherungenAusduennen(std::string_view dateiname) {
+    const auto liste = kopien(dateiname);
+    for (std::size_t i = behalteneSicherungen; i < liste.size(); ++i) {
+        sicherungVerwerfen(std::string(sicherungsordner) + pfadtrenner + liste[i].second);
     }
-    std::ranges::sort(kopien, std::greater{});
-    for (std::size_t i = behalteneSicherungen; i < kopien.size(); ++i) {
-        sicherungVerwerfen(ordner + pfadtrenner + kopien[i].second);
+}
+
+std::vector<sicherungsangabe> sicherungenAuflisten(std::string_view dateiname) {
+    std::vector<sicherungsangabe> angaben;
+    for (const auto& [rang, name] : kopien(dateiname)) {
+        std::string zeit = gezeigteZeit(rang.first);
+        if (rang.second > 1) {
+            zeit += " (" + std::to_string(rang.second) + ")";
+        }
+        angaben.push_back({std::string(sicherungsordner) + pfadtrenner + name, std::move(zeit)});
     }
+    return angaben;
+}
+
+void gesichertErsetzen(const std::string& datei, spleisstext& text,
+                       const std::function<void(spleisstext&)>& aendern) {
+    // Another program may have changed the file since it was read: the
+    // replace goes ahead only while the file still holds exactly the text
+    // read, so that the other program's change is not overwritten. The
+    // backup, the text as read, is made first; a write that does not go
+    // ahead removes it again, and only a write that did lets the oldest
+    // copies go.
+    const std::string einstellungsdatei = datei.substr(datei.find_last_of(pfadtrennzeichen) + 1);
+    const std::string kopie = sichern(einstellungsdatei, text.text(), std::time(nullptr));
+    aendern(text);
+    try {
+        dateiErsetzen(datei, text.text(), text.ursprung());
+    } catch (const laufzeitfehler&) {
+        if (!haelt(datei, text.text())) {
+            sicherungVerwerfen(kopie);
+        }
+        throw;
+    }
+    sicherungenAusduennen(einstellungsdatei);
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "spleisstext.h"
+
 #include <cstddef>
 #include <ctime>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Before a write replaces the settings file, the file as it is goes into the
 // folder "Sicherungen" beside "ini.txt". Like "ini.txt" the name is
@@ -32,3 +36,22 @@ void sicherungVerwerfen(const std::string& kopie);
 // later; other files in the folder stay. A copy that cannot be removed
 // stays, and the next write tries again.
 void sicherungenAusduennen(std::string_view dateiname);
+
+// A backup as the backups dialog lists it: its path, and the time in its
+// name as "07.12.2026 16:59:09", with " (2)" … for later copies of a second.
+struct sicherungsangabe {
+    std::string datei;
+    std::string zeit;
+};
+
+// The copies of the settings file `dateiname`, newest first; none where the
+// folder is missing or cannot be listed.
+std::vector<sicherungsangabe> sicherungenAuflisten(std::string_view dateiname);
+
+// The one way a write replaces the settings file `datei` (its path), whose
+// content `text` holds as read: the text as read is kept as a backup, then
+// `aendern` splices it, and the file is replaced only while it still holds
+// the text as read. A write that does not go ahead removes its copy and
+// removes no older one; only a write that did prunes the copies to 20.
+void gesichertErsetzen(const std::string& datei, spleisstext& text,
+                       const std::function<void(spleisstext&)>& aendern);

@@ -64,16 +64,6 @@ std::string bestaetigungspassage(std::string_view text, const profilbereich& ber
     return passage;
 }
 
-// True where the file holds `text`: a replace that failed only after the
-// new file was in place (a folder flush) has written, and keeps its backup.
-bool haelt(const std::string& datei, const std::string& text) {
-    try {
-        return dateiLesen(datei) == text;
-    } catch (const laufzeitfehler&) {
-        return false;
-    }
-}
-
 } // namespace
 
 void profilformular::fahrzeugUebernehmen() {
@@ -120,21 +110,7 @@ void profilformular::uebernehmen(profilart profil) {
     if (!fenster_.frageJaNein(std::string(frage) + passage, aenderungen)) {
         return;
     }
-    // Another program may have changed the file while the question was
-    // open: the replace goes ahead only while the file still holds exactly
-    // the text read above, so that the other program's change is not
-    // overwritten. The backup, the text as read, is made first; a write that
-    // does not go ahead removes it again, and only a write that did lets
-    // the oldest copies go.
-    const std::string kopie = sichern(einstellungsdatei, text.text(), std::time(nullptr));
-    text.ersetzen(anfang, bereich.ende - anfang, profiltext);
-    try {
-        dateiErsetzen(datei, text.text(), text.ursprung());
-    } catch (const laufzeitfehler&) {
-        if (!haelt(datei, text.text())) {
-            sicherungVerwerfen(kopie);
-        }
-        throw;
-    }
-    sicherungenAusduennen(einstellungsdatei);
+    gesichertErsetzen(datei, text, [&](spleisstext& t) {
+        t.ersetzen(anfang, bereich.ende - anfang, profiltext);
+    });
 }
