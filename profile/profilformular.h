@@ -3,6 +3,10 @@
 #include "ablage.h"
 #include "feldkarte.h"
 #include "profilwahl.h"
+#include "sicherung.h"
+#include "zurueckholen.h"
+
+#include <functional>
 
 #include <string>
 #include <string_view>
@@ -40,6 +44,16 @@ class profilformular {
     // were. A saved folder without the settings file is named in a note
     // after the reload.
     void pfadUmschalten();
+
+    // The backups of the settings file, newest first.
+    std::vector<sicherungsangabe> sicherungen() const;
+    // Compares a backup with the settings file as it is now; runs away from
+    // the window, with the labels read here.
+    std::function<sicherungsvergleich(const std::string& sicherung)> sicherungsvergleicher() const;
+    // Asks with the list of the values that would change, and after Yes
+    // takes the backup's profile values back into the settings file as it
+    // is now, with a backup of it first, and loads the window again.
+    void sicherungZurueckholen(const std::string& sicherung);
 
     // The settings folder, UTF-8, as "ini.txt" gave it at the last load.
     // The settings text is not kept: the writers read the file afresh.

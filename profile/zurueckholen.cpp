@@ -1,8 +1,11 @@
 #include "zurueckholen.h"
 
 #include "aenderungen.h"
+#include "dateien.h"
 #include "feldkarte.h"
+#include "festtext.h"
 #include "laufzeitfehler.h"
+#include "profilformular.h"
 #include "profilwahl.h"
 #include "textroutine.h"
 #include "zeichensatz.h"
@@ -151,4 +154,33 @@ void sicherungEinsetzen(spleisstext& jetzt, std::string_view sicherung) {
             frei = s.stelle;
         }
     }
+}
+
+std::vector<sicherungsangabe> profilformular::sicherungen() const {
+    return sicherungenAuflisten(einstellungsdatei);
+}
+
+std::function<sicherungsvergleich(const std::string&)>
+profilformular::sicherungsvergleicher() const {
+    return [jetzt = dateiLesen(dateiname()),
+            namen = feldnamenLesen(fenster_)](const std::string& sicherung) {
+        return sicherungVergleichen(jetzt, dateiLesen(sicherung), namen);
+    };
+}
+
+void profilformular::sicherungZurueckholen(const std::string& sicherung) {
+    const std::string datei = dateiname();
+    const std::string alt = dateiLesen(sicherung);
+    spleisstext text(dateiLesen(datei));
+    sicherungsvergleich v = sicherungVergleichen(text.text(), alt, feldnamenLesen(fenster_));
+    if (v.anders == 0) {
+        v.zeilen.insert(v.zeilen.begin(), std::string(keineAenderung));
+    }
+    if (!fenster_.frageJaNein(
+            std::string("Folgende Werte werden aus der Sicherung zurückgeholt:\r\n"_cp1252),
+            v.zeilen)) {
+        return;
+    }
+    gesichertErsetzen(datei, text, [&](spleisstext& t) { sicherungEinsetzen(t, alt); });
+    lesen();
 }

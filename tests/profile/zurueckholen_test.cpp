@@ -1,5 +1,7 @@
 #include "arbeitsordner.h"
 #include "fehlernummer.h"
+#include "profilformular.h"
+#include "sicherung.h"
 #include "speicherablage.h"
 #include "zurueckholen.h"
 
@@ -67,6 +69,44 @@ TEST_F(zurueckholen, eineDateiOhneProfileWirdAbgewiesen) {
         fehlernummer([&] { sicherungVergleichen(jetzt_, "<Name>Car Fastest</Name>", namen_); }), 5);
     EXPECT_EQ(unterschiedszahl(0), "keine Unterschiede");
     EXPECT_EQ(unterschiedszahl(1), "1 Wert anders");
+}
+
+// Through the window's logic: two writes, then the older backup taken
+// back. Its values return, the route planner's own text written since
+// stays, and the file before the restore becomes a backup in turn.
+TEST_F(zurueckholen, dieAeltereSicherungNachZweiSchreibvorgaengen) {
+    const auto datei = einstellungen(jetzt_);
+    speicherablage fenster;
+    profilformular formular(fenster);
+    formular.lesen();
+    fenster.felder[0] = "0.5";
+    formular.fahrzeugUebernehmen();
+    fenster.felder[0] = "0.6";
+    formular.fahrzeugUebernehmen();
+    const std::string zweimal = ersetzt(lesen(datei), "<Language>Deutsch", "<Language>English");
+    schreiben(datei, zweimal);
+    auto liste = formular.sicherungen();
+    ASSERT_EQ(liste.size(), 2u);
+    const std::string aeltere = liste[1].datei;
+    EXPECT_EQ(lesen(aeltere), jetzt_);
+    EXPECT_EQ(formular.sicherungsvergleicher()(aeltere).anders, 1u);
+
+    // Another program's change while the question is open stops it.
+    fenster.waehrendDerFrage = [&] { schreiben(datei, zweimal + " "); };
+    EXPECT_EQ(fehlernummer([&] { formular.sicherungZurueckholen(aeltere); }), 75);
+    EXPECT_EQ(lesen(datei), zweimal + " ");
+    EXPECT_EQ(formular.sicherungen().size(), 2u);
+
+    fenster.waehrendDerFrage = nullptr;
+    schreiben(datei, zweimal);
+    formular.sicherungZurueckholen(aeltere);
+    EXPECT_EQ(fenster.listen.back(),
+              (std::vector<std::string>{"PKW schnell – Text1(0): 0.6 → 1.0"}));
+    EXPECT_EQ(lesen(datei), ersetzt(jetzt_, "<Language>Deutsch", "<Language>English"));
+    EXPECT_EQ(fenster.felder[0], "1.0");
+    liste = formular.sicherungen();
+    ASSERT_EQ(liste.size(), 3u);
+    EXPECT_EQ(lesen(liste[0].datei), zweimal);
 }
 
 } // namespace
