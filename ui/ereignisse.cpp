@@ -6,9 +6,11 @@
 #include "laufzeitfehler.h"
 #include "mainform.h"
 #include "meldungsknoepfe.h"
+#include "sicherungsdialog.h"
 #include "steuerelemente.h"
 #include "umwandlung.h"
 
+#include <QDir>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -42,6 +44,22 @@ void MainForm::Command3_Click() {
 
 void MainForm::Text1_LostFocus(int index) {
     ausfuehren([this, index] { feldVerlassen(*this, static_cast<std::int16_t>(index)); }, true);
+}
+
+void MainForm::sicherungenZeigen() {
+    ausfuehren([this] {
+        std::vector<sicherungsdialog::eintrag> eintraege;
+        for (const sicherungsangabe& s : formular_.sicherungen()) {
+            eintraege.push_back({s.datei, QString::fromStdString(s.zeit)});
+        }
+        const QString ordner = QDir::current().absoluteFilePath(QString::fromUtf8(
+            sicherungsordner.data(), static_cast<qsizetype>(sicherungsordner.size())));
+        sicherungsdialog dialog(this, std::move(eintraege), formular_.sicherungsvergleicher(),
+                                ordner);
+        if (dialog.exec() == QDialog::Accepted && !dialog.gewaehlt().empty()) {
+            formular_.sicherungZurueckholen(dialog.gewaehlt());
+        }
+    });
 }
 
 void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMelden) {

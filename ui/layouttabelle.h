@@ -20,6 +20,7 @@ enum class rolle {
     auswahlknopf,    // Command1: selects a vehicle or route profile
     uebernahmeknopf, // Command2: writes the vehicle or the route half
     pfadknopf,       // Command3: edits and saves the settings folder
+    sicherungsknopf, // opens the backups of the settings file
 };
 
 // "MS Sans Serif" bold at 13.5, 9.75 and 8.25 points, or the window's default
@@ -44,7 +45,7 @@ inline constexpr int fensterbreite = 11805;
 inline constexpr int fensterhoehe = 11115;
 
 // clang-format off
-inline constexpr std::array<steuerelement, 162> layouttabelle{{
+inline constexpr std::array<steuerelement, 163> layouttabelle{{
     // Row "Preverenz City Fahrzeug": title, road-class captions, fields 0 to 7
     {"Label2", 0, rolle::beschriftung, "Preverenz City Fahrzeug", 120, 720, 1095, 735, schriftart::zeilentitel, ""},
     {"Label1", 0, rolle::beschriftung, "Autobahn", 1440, 720, 1095, 285, schriftart::standard, ""},
@@ -155,6 +156,7 @@ inline constexpr std::array<steuerelement, 162> layouttabelle{{
     {"Text1", 51, rolle::feld, "", 10530, 7365, 1095, 285, schriftart::standard, "Preverenz Außerorts Route, Feldweg"},
     // Vehicle half: title, selection, specials, selection buttons, apply button
     {"Label3", 2, rolle::ueberschrift, "Fahrzeug:", 0, 120, 1575, 495, schriftart::titel, ""},
+    {"Sicherungen", -1, rolle::sicherungsknopf, "&Sicherungen…", 9960, 120, 1725, 375, schriftart::standard, "Sicherungen"},
     {"Label3", 0, rolle::ueberschrift, "PKW schnell", 3840, -390, 2415, 495, schriftart::titel, ""},
     {"Label2", 2, rolle::beschriftung, "Specials", 105, 4185, 1095, 255, schriftart::zeilentitel, ""},
     {"Text1", 16, rolle::feld, "", 1305, 4185, 1095, 285, schriftart::standard, "Specials, 1"},
@@ -229,7 +231,7 @@ struct fokuslauf {
     int bis;
 };
 
-inline constexpr std::array<fokuslauf, 12> fokusfolge{{
+inline constexpr std::array<fokuslauf, 13> fokusfolge{{
     {"Text1", 0, 7},
     {"Text1", 9, 15},
     {"Text1", 18, 21},
@@ -241,5 +243,6 @@ inline constexpr std::array<fokuslauf, 12> fokusfolge{{
     {"Command2", 0, 1},
     {"Text2", -1, -1},
     {"Command3", -1, -1},
+    {"Sicherungen", -1, -1},
     {"Text3", 0, 15},
 }};

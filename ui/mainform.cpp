@@ -91,6 +91,9 @@ void MainForm::steuerelementeAnlegen() {
         case rolle::pfadknopf:
             w = Command3 = knopfAnlegen(text, [this] { Command3_Click(); });
             break;
+        case rolle::sicherungsknopf:
+            w = knopfAnlegen(text, [this] { sicherungenZeigen(); });
+            break;
         }
         w->setObjectName(objektname(e.name, e.index));
         w->setGeometry(pixel(e.links), pixel(e.oben), pixel(e.breite), pixel(e.hoehe));

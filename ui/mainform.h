@@ -32,6 +32,8 @@ class MainForm : public QWidget, public ablage {
     void Command2_Click(int index);
     void Command3_Click();
     void Text1_LostFocus(int index);
+    // "Sicherungen…": the backups dialog, and a backup taken back from it.
+    void sicherungenZeigen();
 
     // A control by its name and array index (-1 for a single control).
     QWidget* element(const std::string& name, int index = -1) const;

@@ -40,6 +40,6 @@ void knopf::paintEvent(QPaintEvent*) {
     option.text.clear();
     maler.drawControl(QStyle::CE_PushButton, option);
     const QRect innen = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    maler.drawItemText(innen, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
-                       beschriftung, QPalette::ButtonText);
+    maler.drawItemText(innen, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                       option.palette, isEnabled(), beschriftung, QPalette::ButtonText);
 }

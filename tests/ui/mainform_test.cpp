@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -198,7 +199,8 @@ class mainformTest : public QObject {
         QCOMPARE(el(f, "Text2")->palette().color(QPalette::Disabled, QPalette::Base),
                  f.palette().color(QPalette::Midlight));
         QCOMPARE(f.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).size(), 57 + 16 + 1);
-        QCOMPARE(f.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size(), 9 + 2 + 1);
+        // Selections, writers, the path button and "Sicherungen…".
+        QCOMPARE(f.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size(), 9 + 2 + 1 + 1);
     }
 
     // Every control lies inside the client area (but the vehicle caption,
@@ -444,6 +446,55 @@ class mainformTest : public QObject {
         QCOMPARE(zweiter.beantwortet, 1);
         QVERIFY(zweiter.text.startsWith("Laufzeitfehler '53'"));
         QCOMPARE(feld5->text(), QString("2"));
+    }
+
+    // The backups dialog with the keyboard alone: Alt+S opens it, the arrow
+    // key chooses the second row once its comparison is shown, Alt+Z and
+    // Yes take that backup back, and the fields show it.
+    void sicherungenMitDerTastatur() {
+        const std::string anfang = dateiinhalt(einstellungen_);
+        MainForm f;
+        f.Form_Load();
+        for (const char* wert : {"0.5", "0.6"}) {
+            el<QLineEdit>(f, "Text1", 0)->setText(wert);
+            antwortgeber ja(QMessageBox::Yes);
+            f.Command2_Click(0);
+            QCOMPARE(ja.beantwortet, 1);
+        }
+        f.show();
+        QApplication::setActiveWindow(&f);
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        // The mnemonic clicks its button a moment later: wait for the dialog.
+        QStringList zeilen;
+        QTimer uhr;
+        ++antwortgeber::wartende;
+        connect(&uhr, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                return;
+            }
+            uhr.stop();
+            --antwortgeber::wartende;
+            QCOMPARE(dialog->windowTitle(), QString("Sicherungen"));
+            auto* liste = dialog->findChild<QListWidget*>();
+            QTRY_VERIFY(!liste->item(1)->text().contains(QString::fromUtf8("verglichen")));
+            for (int i = 0; i < liste->count(); ++i) {
+                zeilen << liste->item(i)->text();
+            }
+            QTest::keyClick(liste, Qt::Key_Down);
+            QTest::keyClick(dialog, Qt::Key_Z, Qt::AltModifier);
+        });
+        uhr.start(5);
+        antwortgeber ja(QMessageBox::Yes);
+        QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(ja.beantwortet, 1);
+        QCOMPARE(zeilen.size(), 2);
+        QVERIFY2(zeilen[1].endsWith(QString::fromUtf8("1 Wert anders")), qPrintable(zeilen[1]));
+        QVERIFY2(
+            ja.zusatz.contains(QString::fromUtf8("– Preverenz City Fahrzeug, Autobahn: 0.6 → 1.0")),
+            qPrintable(ja.zusatz));
+        QCOMPARE(dateiinhalt(einstellungen_), anfang);
+        QCOMPARE(feld(f, 0), QString("1.0"));
     }
 
     void fensterWechselIstKeinVerlassen() {
