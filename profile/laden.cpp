@@ -55,7 +55,7 @@ bool profilformular::gruppenLaden() {
     try {
         pfaddatei = pfaddateiLesen();
         if (pfaddatei) {
-            pfad_ = ersteZeile(ausPfaddatei(*pfaddatei));
+            pfad_ = ausPfaddatei(*pfaddatei);
         }
     } catch (...) {
         leeren(fenster_);
