@@ -1,4 +1,5 @@
 #include "arbeitsordner.h"
+#include "ergebnisse.h"
 #include "fehlernummer.h"
 #include "festtext.h"
 #include "profilformular.h"
@@ -70,18 +71,24 @@ TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtDieDateiByteGleich) {
 }
 
 // A field that does not read as a number stops the writer before the
-// question; the first such field in writing order is named.
+// question; the first such field in writing order is named. An emptied
+// factor stays so when left.
 TEST_F(uebernehmen, keineZahlWirdNichtGeschrieben) {
     const struct {
-        int feld;
+        std::int16_t feld;
         std::string text;
         int spaeter; // a field written after it, also wrong
-    } faelle[] = {{20, "- - - -", 0}, {28, "", 0},       {0, "abc", 16},    {8, "1|2", 19},
-                  {18, "1,2,3", 19},  {44, "1E999", 52}, {56, "0.8|x", 56}, {52, "1.0.0", 56}};
+        bool verlassen = false;
+    } faelle[] = {{20, "- - - -", 0}, {28, "", 0},         {0, "abc", 16},    {8, "1|2", 19},
+                  {18, "1,2,3", 19},  {44, "1E999", 52},   {56, "0.8|x", 56}, {52, "1.0.0", 56},
+                  {3, "", 16, true},  {48, "  ", 56, true}};
     for (const auto& fall : faelle) {
         laden(demotext());
         fenster_.felder[fall.spaeter] = "auch falsch";
         fenster_.felder[fall.feld] = fall.text;
+        if (fall.verlassen) {
+            (void)fehlernummer([&] { feldVerlassen(fenster_, fall.feld); });
+        }
         const bool fahrzeug = fall.feld < 36;
         try {
             fahrzeug ? formular_.fahrzeugUebernehmen() : formular_.routeUebernehmen();
