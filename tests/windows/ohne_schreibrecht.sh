@@ -1,10 +1,10 @@
 #!/bin/sh
 # The in-place write of "ini.txt" under Wine as nobody, in a working folder
 # of mode 555; only root can switch users (else 77, skipped). Wine takes
-# only a prefix that its user owns. Nobody reads nothing of the checkout,
-# which may lie in a private folder (mode 700): the Wine helper and the test
-# program are copied into the scratch folder, or, where nobody cannot reach
-# that, into a fresh folder in the system's temporary folder.
+# only a prefix that its user owns. That user reads nothing of the
+# checkout, which may lie in a private folder (mode 700): the Wine helper
+# and the test program are copied into the scratch folder, or, where that
+# user cannot reach it, into a fresh folder in the system's temporary folder.
 # Usage: ohne_schreibrecht.sh LOGIKTESTS_EXE WINE SCRATCH
 set -eu
 [ "$(id -u)" -eq 0 ] || exit 77
