@@ -50,7 +50,9 @@ void feldVerlassen(ablage& fenster, std::int16_t index) {
     if (artDesFeldes(index) == feldart::geschwindigkeit) {
         return;
     }
-    if (text.find('.') == std::string::npos) {
+    // Only text gets ".0": an emptied field, completed, would read as 0 and
+    // be written as a factor of 0; left empty, the write refuses it.
+    if (text.find_first_not_of(' ') != std::string::npos && text.find('.') == std::string::npos) {
         fenster.setzeFeld(index, text + ".0");
     }
     berechnen(fenster);

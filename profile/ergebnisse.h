@@ -12,7 +12,7 @@
 void berechnen(ablage& fenster);
 
 // Tidies the field the user has just left: every "," becomes "."; a factor
-// or value field without a "." is completed with ".0" and the products are
-// recomputed. Leaving a speed field does not recompute them, and leaving a
-// field that still holds the placeholder changes nothing.
+// or value field with text but without a "." is completed with ".0" (an
+// empty or blank one stays as it is) and the products are recomputed. Leaving a speed field does
+// not recompute them, and leaving a field that still holds the placeholder changes nothing.
 void feldVerlassen(ablage& fenster, std::int16_t index);

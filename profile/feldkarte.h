@@ -85,7 +85,8 @@ static_assert(std::ranges::all_of(produktreihen, [](const produktreihe& r) {
            geschwindigkeit.such2 == fahrzeug.such3 && fahrzeug.such3 == route.such3;
 }));
 
-// Speeds are kept as typed; factors and values are completed with ".0".
+// Speeds are kept as typed; factors and values with text are completed
+// with ".0".
 feldart artDesFeldes(std::int16_t index);
 
 struct namenszeile {

@@ -48,13 +48,14 @@ void profilformular::lesen() {
 }
 
 bool profilformular::gruppenLaden() {
+    geladen_ = false;
     // The hint shows only where no path can be read: a path box written
     // twice per load would be repainted twice.
     std::optional<std::string> pfaddatei;
     try {
         pfaddatei = pfaddateiLesen();
         if (pfaddatei) {
-            pfad_ = ersteZeile(ausPfaddatei(*pfaddatei));
+            pfad_ = ausPfaddatei(*pfaddatei);
         }
     } catch (...) {
         leeren(fenster_);
@@ -76,6 +77,7 @@ bool profilformular::gruppenLaden() {
     // The text lives for this load only: the writers read the file afresh,
     // and a large file must not stay in memory for the life of the window.
     const std::string inhalt = dateiLesen(dateiname());
+    geladen_ = true;
     const std::string_view fahrzeugname = gewaehltesProfil(profilart::fahrzeug, zweck::laden);
     const std::string_view routenname = gewaehltesProfil(profilart::route, zweck::laden);
 

@@ -19,14 +19,15 @@ std::string ersteZeile(std::string_view dateiinhalt) {
 }
 
 std::string ausPfaddatei(std::string_view dateiinhalt) {
-    std::string_view utf8 = dateiinhalt;
-    if (utf8.starts_with(bytereihenfolgemarke)) {
-        utf8.remove_prefix(bytereihenfolgemarke.size());
+    // The mark goes before anything else: read as Windows-1252 it would
+    // become three letters of the path.
+    if (dateiinhalt.starts_with(bytereihenfolgemarke)) {
+        dateiinhalt.remove_prefix(bytereihenfolgemarke.size());
     }
-    if (istUtf8(utf8)) {
-        return std::string(utf8);
-    }
-    return nachUtf8(dateiinhalt);
+    // Only the line that is used decides: a further line that a hand or
+    // another program added must not change how the path reads.
+    const std::string zeile = ersteZeile(dateiinhalt);
+    return istUtf8(zeile) ? zeile : nachUtf8(zeile);
 }
 
 std::string fuerPfaddatei(std::string_view pfad) {

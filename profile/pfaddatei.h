@@ -13,9 +13,10 @@ inline constexpr std::string_view pfaddateiname = "ini.txt";
 // first line: input past end of file.
 std::string ersteZeile(std::string_view dateiinhalt);
 
-// The path as UTF-8. "ini.txt" is read as UTF-8 where its bytes are valid
-// UTF-8 (a leading byte-order mark dropped), and as Windows-1252 where not,
-// as earlier versions and older Windows programs write it.
+// The path as UTF-8: the first line of "ini.txt" behind a byte-order mark,
+// which is dropped. The line is read as UTF-8 where its bytes are valid
+// UTF-8, and as Windows-1252 where not, as earlier versions and older
+// Windows programs write it.
 std::string ausPfaddatei(std::string_view dateiinhalt);
 
 // The file's content for a path in UTF-8, with no line end: UTF-8 as it is;

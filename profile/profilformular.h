@@ -32,7 +32,8 @@ class profilformular {
     // from the fields into the profile, show the rewritten passage with the
     // list of the values that change, and only when the user answers Yes
     // save the file as read in the backup folder and replace it. The window
-    // is not reloaded.
+    // is not reloaded. Until a load has read the settings file from the
+    // folder in "ini.txt" there is nothing to write to: both refuse with 53.
     void fahrzeugUebernehmen();
     void routeUebernehmen();
 
@@ -71,4 +72,8 @@ class profilformular {
 
     ablage& fenster_;
     std::string pfad_;
+    // Whether the last load read the settings file from `pfad_`. Without it
+    // `pfad_` may be empty or stale, and a write would create or overwrite a
+    // file in a folder the user never chose.
+    bool geladen_ = false;
 };

@@ -75,6 +75,12 @@ void profilformular::routeUebernehmen() {
 }
 
 void profilformular::uebernehmen(profilart profil) {
+    if (!geladen_) {
+        throw laufzeitfehler(laufzeitfehler::dateiNichtGefunden,
+                             "Es ist keine „" + std::string(einstellungsdatei) +
+                                 "“ geladen, nichts wurde geschrieben. Bitte zuerst den Ordner "
+                                 "wählen, in dem der Routenplaner seine Einstellungen speichert.");
+    }
     felderPruefen(fenster_, profil);
     const std::string_view name = gewaehltesProfil(profil, zweck::schreiben);
     const std::string datei = dateiname();

@@ -2,6 +2,7 @@
 
 #include "dateien.h"
 #include "farben.h"
+#include "laufzeitfehler.h"
 #include "layouttabelle.h"
 #include "ordnerpfad.h"
 #include "schrift.h"
@@ -30,6 +31,17 @@ template <typename typ> void einordnen(std::vector<typ*>& feld, int index, typ* 
         feld.resize(static_cast<std::size_t>(index) + 1, nullptr);
     }
     feld[static_cast<std::size_t>(index)] = element;
+}
+
+// Whether the typed text names a folder to start the dialog in. A name no
+// file can have (a NUL, on Windows a character that Windows forbids) names
+// none: the dialog opens all the same, so that the user can pick one.
+bool startordnerGetippt(const std::string& text) {
+    try {
+        return ordnerExistiert(text);
+    } catch (const laufzeitfehler&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -168,7 +180,7 @@ void MainForm::ordnerwahlEinrichten() {
 }
 
 void MainForm::ordnerWaehlen() {
-    const QString start = ordnerExistiert(pfadtext()) ? Text2->text() : QDir::homePath();
+    const QString start = startordnerGetippt(pfadtext()) ? Text2->text() : QDir::homePath();
     const QString ordner = QFileDialog::getExistingDirectory(this, "Ordner wählen", start);
     if (!ordner.isEmpty()) {
         setzePfadtext(mitTrenner(alsUtf8(QDir::toNativeSeparators(ordner))));

@@ -1,5 +1,6 @@
 #include "arbeitsordner.h"
 #include "dateien.h"
+#include "ergebnisse.h"
 #include "fehlernummer.h"
 #include "festtext.h"
 #include "profilformular.h"
@@ -77,18 +78,24 @@ TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtDieDateiByteGleich) {
 }
 
 // A field that does not read as a number stops the writer before the
-// question; the first such field in writing order is named.
+// question; the first such field in writing order is named. An emptied
+// factor stays so when left.
 TEST_F(uebernehmen, keineZahlWirdNichtGeschrieben) {
     const struct {
-        int feld;
+        std::int16_t feld;
         std::string text;
         int spaeter; // a field written after it, also wrong
-    } faelle[] = {{20, "- - - -", 0}, {28, "", 0},       {0, "abc", 16},    {8, "1|2", 19},
-                  {18, "1,2,3", 19},  {44, "1E999", 52}, {56, "0.8|x", 56}, {52, "1.0.0", 56}};
+        bool verlassen = false;
+    } faelle[] = {{20, "- - - -", 0}, {28, "", 0},         {0, "abc", 16},    {8, "1|2", 19},
+                  {18, "1,2,3", 19},  {44, "1E999", 52},   {56, "0.8|x", 56}, {52, "1.0.0", 56},
+                  {3, "", 16, true},  {48, "  ", 56, true}};
     for (const auto& fall : faelle) {
         laden(demotext());
         fenster_.felder[fall.spaeter] = "auch falsch";
         fenster_.felder[fall.feld] = fall.text;
+        if (fall.verlassen) {
+            (void)fehlernummer([&] { feldVerlassen(fenster_, fall.feld); });
+        }
         const bool fahrzeug = fall.feld < 36;
         try {
             fahrzeug ? formular_.fahrzeugUebernehmen() : formular_.routeUebernehmen();
@@ -502,6 +509,37 @@ TEST_F(uebernehmen, fehlendeDatei) {
     fs::remove(datei_);
     EXPECT_EQ(fehlernummer([&] { formular_.fahrzeugUebernehmen(); }), 53);
     EXPECT_FALSE(fs::exists(datei_));
+}
+
+// Without a settings file read at the last load from the folder in
+// "ini.txt", neither writer writes: not the file in the working directory,
+// not the one an earlier load read.
+TEST_F(uebernehmen, ohneGeladeneDateiWirdNichtsGeschrieben) {
+    schreiben("ApplicationSettings.xml", demotext());
+    for (const bool frueherGeladen : {false, true}) {
+        if (frueherGeladen) {
+            laden(demotext());
+            schreiben("ini.txt", ""); // the next load fails
+        }
+        (void)fehlernummer([&] { formular_.lesen(); });
+        fenster_.felder.fill("1");
+        for (auto schreiber :
+             {&profilformular::fahrzeugUebernehmen, &profilformular::routeUebernehmen}) {
+            try {
+                (formular_.*schreiber)();
+                ADD_FAILURE() << frueherGeladen;
+            } catch (const laufzeitfehler& f) {
+                EXPECT_EQ(f.nummer(), 53);
+                EXPECT_NE(f.beschreibung().find("keine „ApplicationSettings.xml“ geladen"),
+                          std::string::npos)
+                    << f.beschreibung();
+            }
+        }
+        EXPECT_TRUE(fenster_.fragen.empty());
+        EXPECT_FALSE(fs::exists(sicherungsordner));
+        EXPECT_EQ(lesen("ApplicationSettings.xml"), demotext());
+    }
+    EXPECT_EQ(lesen(datei_), demotext());
 }
 
 TEST_F(uebernehmen, schreibgeschuetzteDateiBleibtUnberuehrt) {

@@ -554,6 +554,11 @@ class mainformTest : public QObject {
                  f.palette().color(QPalette::Button));
 
         QTest::mouseClick(knopf, Qt::LeftButton);
+        // A text that names no usable folder, here with a NUL, starts at home.
+        pfad->setText(QString("a") + QChar(0) + "b");
+        ordnerdialogBeantworten("", gesehen);
+        QTest::mouseClick(ordnerknopf, Qt::LeftButton);
+        QCOMPARE(gesehen.value(1), QDir::homePath());
         ordnerdialogBeantworten(ordner_.path(), gesehen);
         QTest::mouseClick(ordnerknopf, Qt::LeftButton);
         QCOMPARE(pfad->text(), QDir::toNativeSeparators(ordner_.path()) + QDir::separator());
