@@ -44,6 +44,7 @@ MainForm::MainForm() {
     fokusfolgeSetzen();
     auswahlknoepfeEinrichten();
     ordnerwahlEinrichten();
+    sucheEinrichten();
     Text2->setPlaceholderText(ausUtf8(pfadhinweis));
     setzePfadAktiv(false);
     setzePfadfarbe(pfadfarbe::bildlaufleiste);
@@ -90,6 +91,9 @@ void MainForm::steuerelementeAnlegen() {
             break;
         case rolle::pfadknopf:
             w = Command3 = knopfAnlegen(text, [this] { Command3_Click(); });
+            break;
+        case rolle::suchknopf:
+            w = Command4 = knopfAnlegen(text, [this] { suchknopfGedrueckt(); });
             break;
         }
         w->setObjectName(objektname(e.name, e.index));
@@ -165,6 +169,7 @@ void MainForm::ordnerwahlEinrichten() {
 }
 
 void MainForm::ordnerWaehlen() {
+    sucheBeenden(); // the user's choice wins
     const QString start = ordnerExistiert(pfadtext()) ? Text2->text() : QDir::homePath();
     const QString ordner = QFileDialog::getExistingDirectory(this, "Ordner wählen", start);
     if (!ordner.isEmpty()) {
