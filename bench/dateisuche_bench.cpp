@@ -60,4 +60,8 @@ BENCHMARK(suchen)->ArgName("gefunden")->Arg(0)->Arg(1)->Unit(benchmark::kMillise
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    verhaeltnisbericht bericht({});
+    benchmarksAusfuehren(argc, argv, bericht); // removes the scratch folder at the end
+    return 0;
+}

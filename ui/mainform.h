@@ -112,7 +112,8 @@ class MainForm : public QWidget, public ablage {
     knopf* Command4 = nullptr; // "Suchen"
     QLabel* Label7 = nullptr;  // the note on a found folder
     suchlauf* suche_ = nullptr;
-    bool vomKnopf_ = false; // the running search was asked for with the button
+    bool sucheOffen_ = false; // a search runs, or its result waits to be shown
+    bool vomKnopf_ = false;   // it was asked for with the button
     QAction* ordnerwahl_ = nullptr;
     std::vector<QLabel*> Label3;
     std::map<std::pair<std::string, int>, QWidget*> steuerelemente_;

@@ -33,6 +33,7 @@ void MainForm::suchknopfZeigen(bool sichtbar) {
 void MainForm::sucheStarten(bool vomKnopf) {
     sucheBeenden();
     vomKnopf_ = vomKnopf;
+    sucheOffen_ = true;
     QApplication::setOverrideCursor(Qt::BusyCursor); // working, yet usable
     Command4->setText("Abbrechen");
     suche_->starten();
@@ -40,16 +41,16 @@ void MainForm::sucheStarten(bool vomKnopf) {
 
 void MainForm::sucheBeenden() {
     Label7->clear();
-    if (!suche_->laeuft() && Command4->text() == "Suchen") {
-        return;
+    if (sucheOffen_) {
+        sucheOffen_ = false;
+        suche_->abbrechen();
+        Command4->setText("Suchen");
+        QApplication::restoreOverrideCursor();
     }
-    suche_->abbrechen();
-    Command4->setText("Suchen");
-    QApplication::restoreOverrideCursor();
 }
 
 void MainForm::suchknopfGedrueckt() {
-    if (suche_->laeuft()) {
+    if (sucheOffen_) {
         sucheBeenden();
     } else {
         sucheStarten(true);
@@ -57,16 +58,17 @@ void MainForm::suchknopfGedrueckt() {
 }
 
 void MainForm::fundZeigen(const einstellungssuche& ergebnis) {
+    if (!sucheOffen_) {
+        return; // stopped while the result waited
+    }
     if (laeuft_) {
         // Another handler's box is open: the result waits until it closes.
         QTimer::singleShot(50, this, [this, ergebnis] { fundZeigen(ergebnis); });
         return;
     }
+    sucheOffen_ = false;
     Command4->setText("Suchen");
     QApplication::restoreOverrideCursor();
-    if (!pfadAktiv()) {
-        return;
-    }
     const auto& funde = ergebnis.funde;
     std::size_t gewaehlt = 0;
     if (funde.empty()) {
@@ -95,7 +97,7 @@ void MainForm::fundZeigen(const einstellungssuche& ergebnis) {
         laeuft_ = true; // no handler runs while the dialog is open
         const bool angenommen = dialog.exec() == QDialog::Accepted;
         laeuft_ = false;
-        if (!angenommen || !pfadAktiv()) {
+        if (!angenommen) {
             return;
         }
         gewaehlt =

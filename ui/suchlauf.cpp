@@ -12,7 +12,6 @@ suchlauf::~suchlauf() {
 
 void suchlauf::starten() {
     abbrechen();
-    laeuft_ = true;
     const int nummer = nummer_;
     // A stopped run ends within a few hundred entries; the old thread is
     // joined here.
@@ -23,7 +22,6 @@ void suchlauf::starten() {
             this,
             [this, nummer, ergebnis = std::move(ergebnis)] {
                 if (nummer == nummer_) {
-                    laeuft_ = false;
                     emit fertig(ergebnis);
                 }
             },
@@ -33,6 +31,5 @@ void suchlauf::starten() {
 
 void suchlauf::abbrechen() {
     ++nummer_;
-    laeuft_ = false;
     faden_.request_stop();
 }

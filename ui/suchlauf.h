@@ -19,7 +19,6 @@ class suchlauf : public QObject {
 
     void starten();
     void abbrechen();
-    bool laeuft() const { return laeuft_; }
 
   signals:
     void fertig(const einstellungssuche& ergebnis);
@@ -27,5 +26,4 @@ class suchlauf : public QObject {
   private:
     std::jthread faden_;
     int nummer_ = 0; // the current run's; older results are dropped
-    bool laeuft_ = false;
 };
