@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cwchar>
 
 namespace {
 
@@ -138,6 +137,15 @@ ordnerlauf dateienSuchen(std::string_view wurzel, std::string_view name,
 }
 
 std::string heimordner() {
-    const wchar_t* heim = ::_wgetenv(L"USERPROFILE");
-    return heim == nullptr ? std::string() : utf8(heim);
+    // The process's environment block, which a change by the program itself
+    // reaches too.
+    std::wstring heim(MAX_PATH, L'\0');
+    DWORD n =
+        ::GetEnvironmentVariableW(L"USERPROFILE", heim.data(), static_cast<DWORD>(heim.size()));
+    if (n >= heim.size()) {
+        heim.resize(n);
+        n = ::GetEnvironmentVariableW(L"USERPROFILE", heim.data(), n);
+    }
+    heim.resize(n < heim.size() ? n : 0);
+    return utf8(heim);
 }

@@ -1,5 +1,6 @@
 #include "arbeitsordner.h"
 #include "dateisuche.h"
+#include "ordnersuche.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,8 @@ TEST_F(dateisuche, findetWoDerRoutenplanerAblegtNeuesteZuerst) {
     fs::create_directories(ordner_ / "Klein");
     schreiben(ordner_ / "Klein" / "applicationsettings.xml", mitProfil);
     EXPECT_EQ(suchen().size(), 6u) << "the whole profile folder, hidden folders too, any case";
+    ASSERT_EQ(_putenv_s("USERPROFILE", ordner_.string().c_str()), 0);
+    EXPECT_EQ(heimordner(), ordner_.string());
 #else
     EXPECT_EQ(suchen(), (std::vector<std::string>{wine, dokumente, bottles, tief}));
 #endif
