@@ -2,10 +2,12 @@
 // errors they raise: each handler runs alone, and its error is shown in a
 // box while the window stays usable.
 
+#include "dateien.h"
 #include "ergebnisse.h"
 #include "laufzeitfehler.h"
 #include "mainform.h"
 #include "meldungsknoepfe.h"
+#include "pfaddatei.h"
 #include "sicherungsdialog.h"
 #include "steuerelemente.h"
 #include "umwandlung.h"
@@ -17,6 +19,10 @@
 void MainForm::Form_Load() {
     // The load resets the fields first thing.
     ausfuehren([this] { formular_.lesen(); });
+    // A first start: the settings file is looked for while the window opens.
+    if (!dateiExistiert(pfaddateiname) && pfadAktiv()) {
+        sucheStarten(false);
+    }
 }
 
 void MainForm::Command1_Click(int index) {

@@ -41,6 +41,7 @@ void MainForm::setzePfadAktiv(bool aktiv) {
     Text2->setEnabled(aktiv);
     // A hidden action is disabled too, and with it its shortcut.
     ordnerwahl_->setVisible(aktiv);
+    suchknopfZeigen(aktiv);
 }
 
 void MainForm::pfadFokussieren() {

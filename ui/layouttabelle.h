@@ -20,6 +20,7 @@ enum class rolle {
     auswahlknopf,    // Command1: selects a vehicle or route profile
     uebernahmeknopf, // Command2: writes the vehicle or the route half
     pfadknopf,       // Command3: edits and saves the settings folder
+    suchknopf,       // Command4: searches the home folder for the settings file
     sicherungsknopf, // opens the backups of the settings file
 };
 
@@ -45,7 +46,7 @@ inline constexpr int fensterbreite = 11805;
 inline constexpr int fensterhoehe = 11115;
 
 // clang-format off
-inline constexpr std::array<steuerelement, 163> layouttabelle{{
+inline constexpr std::array<steuerelement, 165> layouttabelle{{
     // Row "Preverenz City Fahrzeug": title, road-class captions, fields 0 to 7
     {"Label2", 0, rolle::beschriftung, "Preverenz City Fahrzeug", 120, 720, 1095, 735, schriftart::zeilentitel, ""},
     {"Label1", 0, rolle::beschriftung, "Autobahn", 1440, 720, 1095, 285, schriftart::standard, ""},
@@ -191,7 +192,9 @@ inline constexpr std::array<steuerelement, 163> layouttabelle{{
     // Path row and credit line
     {"Label4", -1, rolle::beschriftung, "Tamvoril 1.0", 9960, 9135, 1695, 225, schriftart::klein, ""},
     {"Command3", -1, rolle::pfadknopf, "Pfad", 75, 9330, 1140, 345, schriftart::standard, ""},
-    {"Text2", -1, rolle::pfadfeld, "", 1365, 9360, 10320, 315, schriftart::klein, "Pfad"},
+    {"Text2", -1, rolle::pfadfeld, "", 1365, 9360, 9180, 315, schriftart::klein, "Pfad"},
+    {"Command4", -1, rolle::suchknopf, "Suchen", 10620, 9345, 1065, 345, schriftart::standard, ""},
+    {"Label7", -1, rolle::beschriftung, "", 1365, 9105, 8520, 225, schriftart::klein, "Hinweis"},
     // Results block
     {"Label6", -1, rolle::beschriftung, "Ergebnis", 105, 9795, 1035, 315, schriftart::klein, ""},
     {"Label1", 48, rolle::beschriftung, "Autobahn", 1410, 9795, 1095, 285, schriftart::standard, ""},
@@ -231,7 +234,7 @@ struct fokuslauf {
     int bis;
 };
 
-inline constexpr std::array<fokuslauf, 13> fokusfolge{{
+inline constexpr std::array<fokuslauf, 14> fokusfolge{{
     {"Text1", 0, 7},
     {"Text1", 9, 15},
     {"Text1", 18, 21},
@@ -242,6 +245,7 @@ inline constexpr std::array<fokuslauf, 13> fokusfolge{{
     {"Text1", 36, 56},
     {"Command2", 0, 1},
     {"Text2", -1, -1},
+    {"Command4", -1, -1},
     {"Command3", -1, -1},
     {"Sicherungen", -1, -1},
     {"Text3", 0, 15},

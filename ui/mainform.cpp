@@ -56,6 +56,7 @@ MainForm::MainForm() {
     fokusfolgeSetzen();
     auswahlknoepfeEinrichten();
     ordnerwahlEinrichten();
+    sucheEinrichten();
     Text2->setPlaceholderText(ausUtf8(pfadhinweis));
     setzePfadAktiv(false);
     setzePfadfarbe(pfadfarbe::bildlaufleiste);
@@ -102,6 +103,9 @@ void MainForm::steuerelementeAnlegen() {
             break;
         case rolle::pfadknopf:
             w = Command3 = knopfAnlegen(text, [this] { Command3_Click(); });
+            break;
+        case rolle::suchknopf:
+            w = Command4 = knopfAnlegen(text, [this] { suchknopfGedrueckt(); });
             break;
         case rolle::sicherungsknopf:
             w = knopfAnlegen(text, [this] { sicherungenZeigen(); });
@@ -180,6 +184,7 @@ void MainForm::ordnerwahlEinrichten() {
 }
 
 void MainForm::ordnerWaehlen() {
+    sucheBeenden(); // the user's choice wins
     const QString start = startordnerGetippt(pfadtext()) ? Text2->text() : QDir::homePath();
     const QString ordner = QFileDialog::getExistingDirectory(this, "Ordner wählen", start);
     if (!ordner.isEmpty()) {

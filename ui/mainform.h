@@ -13,7 +13,9 @@
 #include <vector>
 
 class knopf;
+class suchlauf;
 class textfeld;
+struct einstellungssuche;
 
 // The one window. It builds its controls from the layout table
 // (mainform.cpp), implements the store through which the editing logic reads
@@ -94,6 +96,14 @@ class MainForm : public QWidget, public ablage {
     // the focus has been delivered.
     void ausfuehren(const std::function<void()>& handler, bool spaeterMelden = false);
     void melden();
+    // The search for the settings file (suchknopf.cpp): at a first start
+    // and from the button "Suchen".
+    void sucheEinrichten();
+    void suchknopfZeigen(bool sichtbar);
+    void sucheStarten(bool vomKnopf);
+    void sucheBeenden();
+    void suchknopfGedrueckt();
+    void fundZeigen(const einstellungssuche& ergebnis);
 
     std::vector<textfeld*> Text1;
     std::vector<textfeld*> Text3;
@@ -101,6 +111,11 @@ class MainForm : public QWidget, public ablage {
     std::vector<knopf*> Command1;
     std::vector<knopf*> Command2;
     knopf* Command3 = nullptr;
+    knopf* Command4 = nullptr; // "Suchen"
+    QLabel* Label7 = nullptr;  // the note on a found folder
+    suchlauf* suche_ = nullptr;
+    bool sucheOffen_ = false; // a search runs, or its result waits to be shown
+    bool vomKnopf_ = false;   // it was asked for with the button
     QAction* ordnerwahl_ = nullptr;
     std::vector<QLabel*> Label3;
     std::map<std::pair<std::string, int>, QWidget*> steuerelemente_;

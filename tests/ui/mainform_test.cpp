@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -107,6 +108,30 @@ void ordnerdialogBeantworten(const QString& ziel, QStringList& gesehen) {
     });
 }
 
+// Answers the list of found folders that is about to open: notes its lines
+// and takes line `zeile`, or cancels for -1.
+void auswahlBeantworten(int zeile, QStringList& zeilen) {
+    ++antwortgeber::wartende;
+    auto* uhr = new QTimer;
+    QObject::connect(uhr, &QTimer::timeout, [uhr, zeile, &zeilen] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        uhr->deleteLater();
+        uhr->stop();
+        --antwortgeber::wartende;
+        zeilen = dialog->comboBoxItems();
+        if (zeile < 0) {
+            dialog->reject();
+            return;
+        }
+        dialog->setTextValue(zeilen.value(zeile));
+        dialog->accept();
+    });
+    uhr->start(5);
+}
+
 // Closes any modal box that no answerer waits for, so that a test meeting an
 // unexpected box fails at once instead of hanging until the test timeout.
 class waechter : public QObject {
@@ -153,6 +178,12 @@ class mainformTest : public QObject {
     std::unique_ptr<waechter> waechter_;
     fs::path daten_;
     fs::path einstellungen_;
+    fs::path heim_;
+#ifdef Q_OS_WIN
+    static constexpr const char* heimvariable = "USERPROFILE";
+#else
+    static constexpr const char* heimvariable = "HOME";
+#endif
 
     template <typename typ = QWidget> typ* el(MainForm& f, const char* name, int index = -1) {
         auto* w = qobject_cast<typ*>(f.element(name, index));
@@ -162,7 +193,9 @@ class mainformTest : public QObject {
         return w;
     }
 
-    QString feld(MainForm& f, int i) { return el<QLineEdit>(f, "Text1", i)->text(); }
+    QString feld(MainForm& f, int i) {
+        return el<QLineEdit>(f, "Text1", i)->text();
+    }
 
   private slots:
     void initTestCase() {
@@ -181,7 +214,13 @@ class mainformTest : public QObject {
         einstellungen_ = daten_ / "ApplicationSettings.xml";
         fs::copy_file(fs::path(DEMO_ORDNER) / "ApplicationSettings.xml", einstellungen_);
         fs::current_path(ordner_.path().toStdString());
+        fs::remove_all("Sicherungen"); // each test starts without backups
         std::ofstream("ini.txt", std::ios::binary) << daten_.string() << "/";
+        // A first start searches the home folder: one of the test's own.
+        heim_ = fs::path(ordner_.path().toStdString()) / "heim";
+        fs::remove_all(heim_);
+        fs::create_directories(heim_);
+        qputenv(heimvariable, QByteArray::fromStdString(heim_.string()));
     }
 
     void cleanup() {
@@ -199,8 +238,8 @@ class mainformTest : public QObject {
         QCOMPARE(el(f, "Text2")->palette().color(QPalette::Disabled, QPalette::Base),
                  f.palette().color(QPalette::Midlight));
         QCOMPARE(f.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly).size(), 57 + 16 + 1);
-        // Selections, writers, the path button and "Sicherungen…".
-        QCOMPARE(f.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size(), 9 + 2 + 1 + 1);
+        // Selections, writers, the path and search buttons, and "Sicherungen…".
+        QCOMPARE(f.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size(), 9 + 2 + 2 + 1);
     }
 
     // Every control lies inside the client area (but the vehicle caption,
@@ -565,6 +604,62 @@ class mainformTest : public QObject {
         QCOMPARE(dateiinhalt("ini.txt"), (daten + QDir::separator()).toStdString());
     }
 
+    // A first start offers the folder the search found, unsaved until
+    // "Fertig"; several are listed newest first; what the user types first
+    // wins.
+    void ersterStartFindetDieDatei() {
+        fs::remove("ini.txt");
+        const auto ablegen = [&](const char* relativ, int stunden) {
+            const fs::path o = heim_ / relativ;
+            fs::create_directories(o);
+            fs::copy_file(einstellungen_, o / "ApplicationSettings.xml");
+            fs::last_write_time(o / "ApplicationSettings.xml",
+                                fs::file_time_type::clock::now() - std::chrono::hours(stunden));
+            return QDir::toNativeSeparators(QString::fromStdString(o.string())) + QDir::separator();
+        };
+#ifdef Q_OS_WIN
+        const QString neu = ablegen("AppData/Roaming/Navi", 0);
+#else
+        const QString neu = ablegen(".wine/drive_c/users/anna/AppData/Roaming/Navi", 0);
+#endif
+        {
+            MainForm f;
+            f.Form_Load();
+            f.show();
+            QVERIFY(QTest::qWaitForWindowActive(&f));
+            auto* pfad = el<QLineEdit>(f, "Text2");
+            QTRY_COMPARE(pfad->text(), neu);
+            QVERIFY(pfad->isEnabled() && QApplication::focusWidget() == pfad);
+            QVERIFY(el<QLabel>(f, "Label7")->text().contains(QString::fromUtf8("„Fertig“")));
+            QVERIFY(!fs::exists("ini.txt"));
+            QTest::mouseClick(el(f, "Command3"), Qt::LeftButton);
+            QCOMPARE(feld(f, 20), QString("80"));
+            QVERIFY(el<QLabel>(f, "Label7")->text().isEmpty());
+        }
+        fs::remove("ini.txt");
+        const QString alt = ablegen("Documents/Navi", 1);
+        {
+            MainForm f;
+            QStringList zeilen;
+            auswahlBeantworten(1, zeilen);
+            f.Form_Load();
+            QTRY_COMPARE(el<QLineEdit>(f, "Text2")->text(), alt);
+            QCOMPARE(zeilen.size(), 2);
+            QVERIFY2(zeilen[0].startsWith(neu + "   (geändert am "), qPrintable(zeilen[0]));
+        }
+        MainForm f;
+        f.Form_Load();
+        auto* pfad = el<QLineEdit>(f, "Text2");
+        QTest::keyClicks(pfad, "x");
+        QTest::qWait(300); // the search's result, if any came, is dropped
+        QCOMPARE(pfad->text(), QString("x"));
+        QStringList zeilen;
+        auswahlBeantworten(-1, zeilen);
+        QTest::mouseClick(el(f, "Command4"), Qt::LeftButton);
+        QTRY_COMPARE(zeilen.size(), 2);
+        QCOMPARE(pfad->text(), QString("x"));
+    }
+
     // A folder named in any script is shown, saved, loaded and written
     // through; one without the settings file is named in a note.
     void ordnerInJederSchrift() {
@@ -708,12 +803,15 @@ class mainformTest : public QObject {
                      qPrintable(w->objectName() + ": " + QString::number(verhaeltnis)));
         };
         for (QWidget* w : f.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            pruefen(w);
+            if (!w->isHidden()) {
+                pruefen(w);
+            }
         }
         auto* pfad = el(f, "Text2");
         f.setzePfadAktiv(true);
         f.setzePfadfarbe(ablage::pfadfarbe::weiss);
         pruefen(pfad);
+        pruefen(el(f, "Command4"));
         f.setzePfadAktiv(false);
         f.setzePfadfarbe(ablage::pfadfarbe::schaltflaeche);
         pruefen(pfad);
