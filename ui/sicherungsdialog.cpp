@@ -52,7 +52,7 @@ sicherungsdialog::sicherungsdialog(QWidget* eltern, std::vector<eintrag> eintrae
 
     auto* knoepfe = new QDialogButtonBox;
     auto* oeffnen = knoepfe->addButton("&Ordner öffnen", QDialogButtonBox::ActionRole);
-    zurueckholen_ = knoepfe->addButton("&Zurückholen …", QDialogButtonBox::AcceptRole);
+    zurueckholen_ = knoepfe->addButton("&Zurückholen…", QDialogButtonBox::AcceptRole);
     knoepfe->addButton("Schließen", QDialogButtonBox::RejectRole);
     zurueckholen_->setEnabled(false);
     for (QPushButton* k : {oeffnen, zurueckholen_}) {
