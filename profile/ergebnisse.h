@@ -12,7 +12,8 @@
 void berechnen(ablage& fenster);
 
 // Tidies the field the user has just left: every "," becomes "."; a factor
-// or value field without a "." is completed with ".0" and the products are
-// recomputed. Leaving a speed field does not recompute them, and leaving a
-// field that still holds the placeholder changes nothing.
+// or value field without a "." is completed with ".0", a speed field is kept
+// as typed. Then the field is marked as the write guard judges it, and the
+// products are recomputed, since a speed counts in them as much as a factor.
+// A field that still holds the placeholder is only marked as not loaded.
 void feldVerlassen(ablage& fenster, std::int16_t index);

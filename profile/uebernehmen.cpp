@@ -117,4 +117,5 @@ void profilformular::uebernehmen(profilart profil) {
     sichern(einstellungsdatei, text.text(), std::time(nullptr));
     text.ersetzen(anfang, bereich.ende - anfang, profiltext);
     dateiErsetzen(datei, text.text(), text.ursprung());
+    stand_.merken(fenster_, profil);
 }
