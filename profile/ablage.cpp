@@ -57,3 +57,7 @@ void ablage::setzeFeld(std::int16_t index, std::string text) {
 void ablage::setzeErgebnis(std::int16_t index, const std::string& text) {
     schreibErgebnis(geprueft(index, anzahlErgebnisse, "Text3"), text);
 }
+
+void ablage::setzeFeldbefund(std::int16_t index, const feldbefund& befund) {
+    schreibFeldbefund(geprueft(index, anzahlFelder, "Text1"), befund);
+}

@@ -28,6 +28,16 @@ class ablage {
     // editing.
     enum class pfadfarbe { bildlaufleiste, schaltflaeche, weiss };
 
+    // How a field's text stands before a write: fine, refused by the write
+    // guard, or the placeholder of a load that ended early, which holds no
+    // value to judge. The reason is a constant UTF-8 text for the user,
+    // empty for a fine field.
+    enum class feldzustand { gut, abgelehnt, nichtGeladen };
+    struct feldbefund {
+        feldzustand zustand = feldzustand::gut;
+        std::string_view grund;
+    };
+
     virtual ~ablage() = default;
 
     // A load resets every field and then fills it again. While held back,
@@ -46,6 +56,7 @@ class ablage {
     std::string feldname(std::int16_t index) const;                  // as the user sees it labelled
     void setzeFeld(std::int16_t index, std::string text);            // Text1(index)
     void setzeErgebnis(std::int16_t index, const std::string& text); // Text3(index)
+    void setzeFeldbefund(std::int16_t index, const feldbefund& befund); // shown at Text1(index)
 
     virtual std::string pfadtext() const = 0; // Text2, UTF-8
     virtual void setzePfadtext(const std::string& text) = 0;
@@ -75,6 +86,7 @@ class ablage {
     virtual std::string liesFeldname(int index) const = 0;
     virtual void schreibFeld(int index, const std::string& text) = 0;
     virtual void schreibErgebnis(int index, const std::string& text) = 0;
+    virtual void schreibFeldbefund(int index, const feldbefund& befund) = 0;
 
   private:
     bool haelt_ = false;

@@ -1,6 +1,7 @@
 #include "ergebnisse.h"
 
 #include "feldkarte.h"
+#include "feldmarken.h"
 #include "laufzeitfehler.h"
 #include "leeren.h"
 #include "zahlen.h"
@@ -22,6 +23,20 @@ double wert(const ablage& fenster, std::int16_t erstesFeld, int k) {
     return zahlLesen(fenster.feld(static_cast<std::int16_t>(erstesFeld + k)));
 }
 
+// Every "," becomes "."; a factor or value without a "." gets ".0".
+void aufraeumen(ablage& fenster, std::int16_t index, std::string text) {
+    if (text.find(',') != std::string::npos) {
+        std::replace(text.begin(), text.end(), ',', '.');
+        fenster.setzeFeld(index, text);
+    }
+    // Only text gets ".0": an emptied field, completed, would read as 0 and
+    // be written as a factor of 0; left empty, the write refuses it.
+    if (artDesFeldes(index) == feldart::faktor && text.find_first_not_of(' ') != std::string::npos &&
+        text.find('.') == std::string::npos) {
+        fenster.setzeFeld(index, text + ".0");
+    }
+}
+
 } // namespace
 
 void berechnen(ablage& fenster) {
@@ -38,22 +53,15 @@ void berechnen(ablage& fenster) {
 }
 
 void feldVerlassen(ablage& fenster, std::int16_t index) {
-    std::string text = fenster.feld(index);
+    const std::string text = fenster.feld(index);
     // A field that nothing was loaded into holds no number to tidy or count.
-    if (text == platzhalter) {
-        return;
+    const bool geladen = text != platzhalter;
+    if (geladen) {
+        aufraeumen(fenster, index, text);
     }
-    if (text.find(',') != std::string::npos) {
-        std::replace(text.begin(), text.end(), ',', '.');
-        fenster.setzeFeld(index, text);
+    // Marked before the products, whose run may stop at another field.
+    feldMarkieren(fenster, index);
+    if (geladen) {
+        berechnen(fenster);
     }
-    if (artDesFeldes(index) == feldart::geschwindigkeit) {
-        return;
-    }
-    // Only text gets ".0": an emptied field, completed, would read as 0 and
-    // be written as a factor of 0; left empty, the write refuses it.
-    if (text.find_first_not_of(' ') != std::string::npos && text.find('.') == std::string::npos) {
-        fenster.setzeFeld(index, text + ".0");
-    }
-    berechnen(fenster);
 }

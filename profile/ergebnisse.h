@@ -13,6 +13,9 @@ void berechnen(ablage& fenster);
 
 // Tidies the field the user has just left: every "," becomes "."; a factor
 // or value field with text but without a "." is completed with ".0" (an
-// empty or blank one stays as it is) and the products are recomputed. Leaving a speed field does
-// not recompute them, and leaving a field that still holds the placeholder changes nothing.
+// empty or blank one stays as it is, for the write to refuse), a speed field
+// is kept as typed. Then the field is marked as the write guard judges it,
+// and the products are recomputed, since a speed counts in them as much as
+// a factor. A field that still holds the placeholder is only marked as not
+// loaded.
 void feldVerlassen(ablage& fenster, std::int16_t index);

@@ -7,17 +7,24 @@
 
 #include <cmath>
 
-namespace {
-
-bool istZahl(const std::string& text) {
+std::optional<std::string_view> ablehnungsgrund(std::string_view text) {
     try {
-        return std::isfinite(zahlLesen(text));
-    } catch (const laufzeitfehler&) {
-        return false;
+        if (std::isfinite(zahlLesen(text))) {
+            return std::nullopt;
+        }
+    } catch (const laufzeitfehler& f) {
+        if (f.nummer() != laufzeitfehler::ueberlauf) {
+            if (text.find_first_not_of(' ') == std::string_view::npos) {
+                return "Leer";
+            }
+            if (text.find('|') != std::string_view::npos) {
+                return "Enthält „|“";
+            }
+            return "Keine Zahl";
+        }
     }
+    return "Zahl zu groß";
 }
-
-} // namespace
 
 void felderPruefen(const ablage& fenster, profilart profil) {
     for (const feldgruppe& gruppe : feldgruppen) {
@@ -26,7 +33,7 @@ void felderPruefen(const ablage& fenster, profilart profil) {
         }
         for (std::int16_t i = gruppe.erstesFeld; i < gruppe.erstesFeld + gruppe.anzahl; ++i) {
             const std::string text = fenster.feld(i);
-            if (!istZahl(text)) {
+            if (ablehnungsgrund(text)) {
                 throw laufzeitfehler(laufzeitfehler::typenUnvertraeglich,
                                      "Das Feld „" + nachUtf8(fenster.feldname(i)) + "“ enthält „" +
                                          kurztext(text) +

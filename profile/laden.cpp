@@ -1,5 +1,6 @@
 #include "dateien.h"
 #include "ergebnisse.h"
+#include "feldmarken.h"
 #include "gruppensuche.h"
 #include "laufzeitfehler.h"
 #include "leeren.h"
@@ -39,12 +40,19 @@ void profilformular::lesen() {
         geladen = gruppenLaden();
     } catch (...) {
         fenster_.feldwerteSchreiben();
+        nachDemLaden();
         throw;
     }
     fenster_.feldwerteSchreiben();
+    nachDemLaden();
     if (geladen) {
         berechnen(fenster_);
     }
+}
+
+void profilformular::nachDemLaden() {
+    felderMarkieren(fenster_);
+    stand_.merken(fenster_);
 }
 
 bool profilformular::gruppenLaden() {

@@ -2,6 +2,7 @@
 
 #include "ablage.h"
 #include "feldkarte.h"
+#include "ladestand.h"
 #include "profilwahl.h"
 #include "sicherung.h"
 #include "zurueckholen.h"
@@ -60,10 +61,16 @@ class profilformular {
     // The settings text is not kept: the writers read the file afresh.
     const std::string& pfad() const { return pfad_; }
 
+    // Whether a field shows another text than the last load put there (or
+    // a write of its half wrote): closing the window would lose it.
+    bool bearbeitet() const { return stand_.bearbeitet(fenster_); }
+
   private:
     // Resets the fields and fills them from the settings file; false when
     // there is none.
     bool gruppenLaden();
+    // After every load: marks the fields and notes what they show.
+    void nachDemLaden();
     void uebernehmen(profilart profil);
     void pfadBearbeiten();
     // The profile name of the vehicle or route caption.
@@ -76,4 +83,5 @@ class profilformular {
     // `pfad_` may be empty or stale, and a write would create or overwrite a
     // file in a folder the user never chose.
     bool geladen_ = false;
+    ladestand stand_;
 };

@@ -119,4 +119,5 @@ void profilformular::uebernehmen(profilart profil) {
     gesichertErsetzen(datei, text, [&](spleisstext& t) {
         t.ersetzen(anfang, bereich.ende - anfang, profiltext);
     });
+    stand_.merken(fenster_, profil);
 }

@@ -15,3 +15,15 @@ QPalette fensterpalette() {
 QColor auswahlfarbe() {
     return {0xB4, 0xD2, 0xF0};
 }
+
+QColor fehlerfarbe() {
+    return {0xC0, 0x00, 0x00};
+}
+
+QColor nichtGeladenGrund() {
+    return {0xF0, 0xF0, 0xF0};
+}
+
+QColor nichtGeladenText() {
+    return {0x5A, 0x5A, 0x5A};
+}

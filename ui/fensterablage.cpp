@@ -25,6 +25,14 @@ void MainForm::schreibErgebnis(int index, const std::string& text) {
     Text3[index]->setText(alsText(text));
 }
 
+void MainForm::schreibFeldbefund(int index, const feldbefund& befund) {
+    using art = textfeld::markierung;
+    const art markierung = befund.zustand == feldzustand::abgelehnt      ? art::abgelehnt
+                           : befund.zustand == feldzustand::nichtGeladen ? art::nichtGeladen
+                                                                         : art::keine;
+    Text1[index]->markieren(markierung, ausUtf8(befund.grund));
+}
+
 std::string MainForm::pfadtext() const {
     return alsUtf8(Text2->text());
 }

@@ -59,8 +59,14 @@ class MainForm : public QWidget, public ablage {
     std::string liesFeldname(int index) const override;
     void schreibFeld(int index, const std::string& text) override;
     void schreibErgebnis(int index, const std::string& text) override;
+    void schreibFeldbefund(int index, const feldbefund& befund) override;
 
     void paintEvent(QPaintEvent* ereignis) override;
+    // Closing with fields edited and not applied asks first; the window
+    // around the form, where there is one, asks through the filter.
+    void closeEvent(QCloseEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   private:
     static constexpr const char* fenstertitel = "Tamvoril";
@@ -104,6 +110,8 @@ class MainForm : public QWidget, public ablage {
     void sucheBeenden();
     void suchknopfGedrueckt();
     void fundZeigen(const einstellungssuche& ergebnis);
+    // False when edits would be lost and the user keeps them.
+    bool schliessenErlaubt();
 
     std::vector<textfeld*> Text1;
     std::vector<textfeld*> Text3;

@@ -3,6 +3,7 @@
 #include "farben.h"
 
 #include <QFocusEvent>
+#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -23,6 +24,41 @@ void textfeld::focusOutEvent(QFocusEvent* ereignis) {
         ereignis->reason() != Qt::PopupFocusReason) {
         emit verlassen();
     }
+}
+
+void textfeld::markieren(markierung art, const QString& grund) {
+    // After every load each field is marked: most stay as they were.
+    if (art == markierung_ && toolTip() == grund) {
+        return;
+    }
+    setToolTip(grund);
+    setAccessibleDescription(grund);
+    markierung_ = art;
+    if (art == markierung::nichtGeladen) {
+        QPalette p = palette();
+        p.setColor(QPalette::Base, nichtGeladenGrund());
+        p.setColor(QPalette::Text, nichtGeladenText());
+        setPalette(p);
+    } else {
+        setPalette(QPalette()); // the window's palette again
+    }
+    update();
+}
+
+void textfeld::paintEvent(QPaintEvent* ereignis) {
+    QLineEdit::paintEvent(ereignis);
+    if (markierung_ != markierung::abgelehnt) {
+        return;
+    }
+    // Drawn over the style's frame, inside the field's own rectangle, so it
+    // never covers a neighbour.
+    constexpr int breite = 2;
+    QPainter maler(this);
+    const QColor farbe = fehlerfarbe();
+    maler.fillRect(0, 0, width(), breite, farbe);
+    maler.fillRect(0, height() - breite, width(), breite, farbe);
+    maler.fillRect(0, 0, breite, height(), farbe);
+    maler.fillRect(width() - breite, 0, breite, height(), farbe);
 }
 
 knopf::knopf(const QString& beschriftung, QWidget* eltern) : QPushButton(beschriftung, eltern) {

@@ -12,11 +12,22 @@ class textfeld : public QLineEdit {
   public:
     explicit textfeld(QWidget* eltern);
 
+    // How the field shows the write guard's judgement: a refused text with
+    // a red frame of its own width, so that it shows without telling red
+    // from green; a field not loaded greyed. The reason is the tooltip and
+    // the accessible description.
+    enum class markierung { keine, abgelehnt, nichtGeladen };
+    void markieren(markierung art, const QString& grund);
+
   signals:
     void verlassen();
 
   protected:
     void focusOutEvent(QFocusEvent* ereignis) override;
+    void paintEvent(QPaintEvent* ereignis) override;
+
+  private:
+    markierung markierung_ = markierung::keine;
 };
 
 // A push button that takes the focus when clicked on every platform, so

@@ -13,6 +13,7 @@ class speicherablage : public ablage {
   public:
     std::array<std::string, anzahlFelder> felder{};
     std::array<std::string, anzahlErgebnisse> ergebnisse{};
+    std::array<feldbefund, anzahlFelder> befunde{};
     std::string pfad;
     bool aktiv = false;
     pfadfarbe farbe = pfadfarbe::bildlaufleiste;
@@ -64,4 +65,7 @@ class speicherablage : public ablage {
         ++feldschreibungen;
     }
     void schreibErgebnis(int index, const std::string& text) override { ergebnisse[index] = text; }
+    void schreibFeldbefund(int index, const feldbefund& befund) override {
+        befunde[index] = befund;
+    }
 };

@@ -1,6 +1,7 @@
 #include "ergebnisse.h"
 
 #include "fehlernummer.h"
+#include "feldpruefung.h"
 #include "speicherablage.h"
 
 #include <gtest/gtest.h>
@@ -63,8 +64,8 @@ TEST(berechnen, ueberlaufBehaeltDenAltenText) {
     EXPECT_EQ(f.ergebnisse[0], "-");
 }
 
-// Leaving a field tidies it; leaving a factor or value field recomputes the
-// products, which the product of its road class shows ("-": not computed).
+// Leaving a field tidies it and recomputes the products, which the product of
+// its road class shows ("-": not computed).
 TEST(feldVerlassen, kommaPunktUndNullKomma) {
     const struct {
         std::int16_t feld;
@@ -73,8 +74,8 @@ TEST(feldVerlassen, kommaPunktUndNullKomma) {
         int ergebnis;
         const char* produkt;
     } faelle[] = {
-        {20, "90,5", "90.5", 0, "-"},      {20, "80", "80", 0, "-"},
-        {35, "7", "7", 15, "-"},           {3, "1", "1.0", 3, "58,3"}, // 53 x 1 x 1.1
+        {20, "90,5", "90.5", 0, "89,595"}, {20, "100", "100", 0, "99"}, // 100 x 0.9 x 1.1
+        {35, "7", "7", 15, "6,3"},         {3, "1", "1.0", 3, "58,3"},  // 53 x 1 x 1.1
         {3, "1,25", "1.25", 3, "72,875"},  {3, "1.0", "1.0", 3, "58,3"},
         {17, "1,2,3", "1.2.3", 0, "49,5"}, {19, "2", "2.0", 0, "49,5"},
         {36, "0,7", "0.7", 0, "31,5"},     {56, "4", "4.0", 8, "72"}, // 50 x 0.9 x 0.7
@@ -86,6 +87,43 @@ TEST(feldVerlassen, kommaPunktUndNullKomma) {
         EXPECT_EQ(verlassen(f, v.feld), 0) << v.feld << " " << v.vorher;
         EXPECT_EQ(f.felder[v.feld], v.nachher) << v.feld << " " << v.vorher;
         EXPECT_EQ(f.ergebnisse[v.ergebnis], v.produkt) << v.feld << " " << v.vorher;
+    }
+}
+
+// A left field is marked as the write guard judges its tidied text, and a
+// corrected text clears the mark: each case follows the one before.
+TEST(feldVerlassen, markiertWasDieSchreibpruefungAblehnt) {
+    using enum ablage::feldzustand;
+    const struct {
+        std::int16_t feld;
+        const char* text;
+        ablage::feldzustand zustand;
+        std::string_view grund;
+    } faelle[] = {
+        {20, "abc", abgelehnt, "Keine Zahl"},
+        {20, "90", gut, ""},
+        {20, " ", abgelehnt, "Leer"},
+        {20, "1E999", abgelehnt, "Zahl zu groß"},
+        {20, "- - - -", nichtGeladen, "Nicht geladen"},
+        {3, "|", abgelehnt, "Enthält „|“"},
+        {3, "", abgelehnt, "Leer"}, // an emptied factor stays empty
+        {56, "abc", abgelehnt, "Keine Zahl"},
+        {56, "1,5", gut, ""},
+    };
+    speicherablage f = geladen();
+    for (const auto& fall : faelle) {
+        f.felder[fall.feld] = fall.text;
+        verlassen(f, fall.feld);
+        EXPECT_EQ(f.befunde[fall.feld].zustand, fall.zustand) << fall.text;
+        EXPECT_EQ(f.befunde[fall.feld].grund, fall.grund) << fall.text;
+        speicherablage nurDieses = geladen();
+        nurDieses.felder[fall.feld] = f.felder[fall.feld];
+        EXPECT_EQ(fehlernummer([&] {
+                      felderPruefen(nurDieses,
+                                    fall.feld < 36 ? profilart::fahrzeug : profilart::route);
+                  }),
+                  fall.zustand == gut ? 0 : 13)
+            << fall.text;
     }
 }
 

@@ -172,6 +172,9 @@ TEST_F(laden, fehlendeMarkeLaesstDieFelderDerFolgendenGruppenLeer) {
     EXPECT_EQ(f.felder[0], "- - - -");
     EXPECT_EQ(f.felder[56], "- - - -");
     EXPECT_EQ(f.ergebnisse[0], "-");
+    EXPECT_EQ(f.befunde[0].zustand, ablage::feldzustand::nichtGeladen);
+    EXPECT_EQ(f.befunde[0].grund, "Nicht geladen");
+    EXPECT_EQ(f.befunde[20].zustand, ablage::feldzustand::gut);
 }
 
 // A group that the chosen profile lacks is reported, even where the profile
@@ -244,6 +247,7 @@ TEST_F(laden, keineZahlInEinemProduktfeldStopptDieRechnungNachDemFuellen) {
     EXPECT_EQ(f.ergebnisse[1], "1");  // 2 x 1.0 x 0.5
     EXPECT_EQ(f.ergebnisse[9], "36"); // 12 x 2.0 x 1.5
     EXPECT_EQ(f.ergebnisse[2], "-");
+    EXPECT_EQ(f.befunde[38].grund, "Keine Zahl");
 }
 
 TEST_F(laden, routenSpecialsKommenAusDenPraeferenzfaktoren) {

@@ -117,6 +117,31 @@ TEST_F(uebernehmen, keineZahlWirdNichtGeschrieben) {
     EXPECT_NE(lesen(datei_).find("<Value>  0.5  </Value>"), std::string::npos);
 }
 
+// Closing would lose what the fields show beyond the last load and the
+// halves written since; a text typed back is no edit.
+TEST_F(uebernehmen, bearbeitetIstWasWederGeladenNochGeschriebenIst) {
+    laden(demotext());
+    EXPECT_FALSE(formular_.bearbeitet());
+    fenster_.felder[3] = "1.5";
+    EXPECT_TRUE(formular_.bearbeitet());
+    fenster_.felder[3] = "0.85";
+    EXPECT_FALSE(formular_.bearbeitet());
+
+    fenster_.felder[3] = "1.5";
+    fenster_.felder[40] = "2.0";
+    fenster_.antwort = false;
+    formular_.fahrzeugUebernehmen();
+    fenster_.felder[40] = "0.8";
+    EXPECT_TRUE(formular_.bearbeitet()) << "the vehicle was not written";
+    fenster_.antwort = true;
+    formular_.fahrzeugUebernehmen();
+    EXPECT_FALSE(formular_.bearbeitet());
+
+    fenster_.felder[40] = "2.0";
+    formular_.lesen();
+    EXPECT_FALSE(formular_.bearbeitet());
+}
+
 // Another program changes the file while the question is open: Yes then
 // writes nothing, and the other program's text stays. The backup folder,
 // already holding the 20 copies kept, stays as it was.

@@ -1,5 +1,6 @@
 #include "anwendung.h"
 #include "farben.h"
+#include "fensterrahmen.h"
 #include "mainform.h"
 #include "steuerelemente.h"
 #include "zeichensatz.h"
@@ -534,6 +535,69 @@ class mainformTest : public QObject {
             qPrintable(ja.zusatz));
         QCOMPARE(dateiinhalt(einstellungen_), anfang);
         QCOMPARE(feld(f, 0), QString("1.0"));
+    }
+
+    // A refused text gets a red frame of its own width and the reason as
+    // tooltip and accessible description, until a corrected text is left;
+    // the speed's products follow it.
+    void abgelehnterWertIstMarkiert() {
+        MainForm f;
+        f.Form_Load();
+        QApplication::setActiveWindow(&f);
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        auto* geschwindigkeit = el<QLineEdit>(f, "Text1", 20);
+        auto* nachbar = el<QLineEdit>(f, "Text1", 21);
+        const auto rahmen = [&] {
+            return geschwindigkeit->grab().toImage().pixelColor(1, geschwindigkeit->height() / 2);
+        };
+        geschwindigkeit->setFocus();
+        geschwindigkeit->selectAll();
+        QTest::keyClicks(geschwindigkeit, "abc");
+        antwortgeber fehler(QMessageBox::Ok); // the products cannot be computed
+        nachbar->setFocus();
+        QTRY_COMPARE(fehler.beantwortet, 1);
+        QCOMPARE(geschwindigkeit->toolTip(), QString("Keine Zahl"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(geschwindigkeit)->text(QAccessible::Description),
+            QString("Keine Zahl"));
+        QCOMPARE(rahmen(), fehlerfarbe());
+
+        // Typed while the neighbour has the focus, so that leaving it finds
+        // a number; the closed box left the window inactive.
+        QApplication::setActiveWindow(&f);
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        geschwindigkeit->selectAll();
+        QTest::keyClicks(geschwindigkeit, "100");
+        geschwindigkeit->setFocus();
+        nachbar->setFocus();
+        QCOMPARE(geschwindigkeit->toolTip(), QString());
+        QVERIFY(rahmen() != fehlerfarbe());
+        QCOMPARE(el<QLineEdit>(f, "Text3", 0)->text(), QString("120")); // 100 x 1.0 x 1.2
+    }
+
+    // Closing the window with an edit not applied asks; Nein keeps it open.
+    // A text typed back is no edit.
+    void schliessenMitAenderungFragt() {
+        fensterrahmen rahmen;
+        rahmen.formular().Form_Load();
+        rahmen.show();
+        auto* feld3 = el<QLineEdit>(rahmen.formular(), "Text1", 3);
+        feld3->setText("1.5");
+        {
+            antwortgeber nein(QMessageBox::No);
+            QVERIFY(!rahmen.close());
+            QCOMPARE(nein.beantwortet, 1);
+            QCOMPARE(nein.text, QString::fromUtf8("Nicht übernommene Änderungen verwerfen?"));
+            QCOMPARE(nein.knoepfe, QStringList({"&Ja", "&Nein"}));
+            QVERIFY(rahmen.isVisible());
+        }
+        antwortgeber ja(QMessageBox::Yes);
+        QVERIFY(rahmen.close());
+        QCOMPARE(ja.beantwortet, 1);
+
+        rahmen.show();
+        feld3->setText("0.85");
+        QVERIFY(rahmen.close()); // the guard fails on any box
     }
 
     void fensterWechselIstKeinVerlassen() {
