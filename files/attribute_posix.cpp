@@ -1,6 +1,7 @@
 #include "attribute.h"
 
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "systemfehler.h"
 
 #include <cerrno>
@@ -73,12 +74,9 @@ void attributeUebertragen(int von, int nach, const std::string& name) {
             continue;
         }
         const int nummer = systemfehler(fehler, name).nummer();
-        throw laufzeitfehler(static_cast<laufzeitfehler::fehlernummer>(nummer),
-                             name +
-                                 " (die erweiterten Dateiattribute, darunter die "
-                                 "Zugriffsrechteliste, lassen sich nicht auf die neue Datei "
-                                 "übertragen: " +
-                                 systemursache(fehler) + " bei „" + schluessel +
-                                 "“). Nichts wurde geschrieben.");
+        throw meldungsfehler(
+            meldung::attributeFehlen,
+            {{"datei", name}, {"ursache", systemursache(fehler)}, {"attribut", schluessel}},
+            nummer);
     }
 }

@@ -5,6 +5,7 @@
 #include "dateiname.h"
 #include "ersetzen.h"
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "systemfehler.h"
 #include "vergleich.h"
 
@@ -396,7 +397,7 @@ void ordnerAnlegen(std::string_view name) {
         throw systemfehler(fehler, utf8);
     }
     if (!ordnerExistiert(name)) {
-        throw laufzeitfehler(laufzeitfehler::pfadZugriffsfehler, utf8 + " (ist kein Ordner)");
+        throw meldungsfehler(meldung::keinOrdner, {{"datei", utf8}});
     }
 }
 

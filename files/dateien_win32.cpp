@@ -5,6 +5,7 @@
 #include "ersetzen.h"
 #include "geduld.h"
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "systemfehler.h"
 #include "vergleich.h"
 #include "windowsname.h"
@@ -278,11 +279,8 @@ void zuruecklegen(const std::wstring& datei, const std::wstring& sicherung, cons
                     ::MoveFileExW(sicherung.c_str(), datei.c_str(), MOVEFILE_WRITE_THROUGH));
             },
             sicherung) != ERROR_SUCCESS) {
-        throw laufzeitfehler(laufzeitfehler::pfadZugriffsfehler,
-                             name +
-                                 " wurde nicht ersetzt, und die bisherige Fassung ließ sich "
-                                 "nicht zurücklegen: sie liegt jetzt unter " +
-                                 sicherungsname + ". Bitte sie von Hand zurückbenennen.");
+        throw meldungsfehler(meldung::nichtZurueckgelegt,
+                             {{"datei", name}, {"bisher", sicherungsname}});
     }
 }
 
@@ -424,7 +422,7 @@ void ordnerAnlegen(std::string_view zielname) {
         throw windowsfehler(fehler, name);
     }
     if (!ordnerExistiert(zielname)) {
-        throw laufzeitfehler(laufzeitfehler::pfadZugriffsfehler, name + " (ist kein Ordner)");
+        throw meldungsfehler(meldung::keinOrdner, {{"datei", name}});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "dateien.h"
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "zeichensatz.h"
 
 #include <random>
@@ -22,7 +23,7 @@ bool istFolgebyte(char b) {
     for (char c : name) {
         gezeigt += c == '\0' ? std::string("\\0") : std::string(1, c);
     }
-    throw laufzeitfehler(laufzeitfehler::dateinameFalsch, gezeigt + " (" + grund + ")");
+    throw meldungsfehler(meldung::nameUngueltig, {{"datei", gezeigt}, {"grund", grund}});
 }
 
 #ifdef _WIN32
@@ -97,8 +98,5 @@ std::string zufallskennung(std::string_view art) {
 }
 
 void geaendert(const std::string& name) {
-    throw laufzeitfehler(laufzeitfehler::pfadZugriffsfehler,
-                         name + " wurde von einem anderen Programm geändert, während die Frage "
-                                "offen war. Nichts wurde geschrieben; bitte erneut übernehmen, "
-                                "dann gilt die geänderte Datei.");
+    throw meldungsfehler(meldung::anderswoGeaendert, {{"datei", name}});
 }

@@ -28,5 +28,10 @@ std::string laufzeitfehler::standardtext(fehlernummer n) {
 
 laufzeitfehler::laufzeitfehler(fehlernummer n) : std::runtime_error(standardtext(n)), nummer_(n) {}
 
-laufzeitfehler::laufzeitfehler(fehlernummer n, const std::string& einzelheit)
-    : std::runtime_error(standardtext(n) + ": " + einzelheit), nummer_(n) {}
+laufzeitfehler::laufzeitfehler(fehlernummer n, const std::string& meldung)
+    : std::runtime_error(meldung), nummer_(n) {}
+
+std::string laufzeitfehler::nummernzeile() const {
+    return "Fehlernummer " + std::to_string(nummer_) + ": " +
+           standardtext(static_cast<fehlernummer>(nummer_));
+}

@@ -4,7 +4,9 @@
 #include <string>
 
 // The one error type of the editing logic: a runtime error number with its
-// German description. The window reports it at its event boundary. Inside
+// German message, which comes from the table of messages (meldungen.h). The
+// window reports it at its event boundary, the message first and the number
+// with its standard text on a line of its own. Inside
 // the logic two places handle it: the load takes "file not found" (53) for
 // "ini.txt" as a first start, and the write guard takes a field that does not
 // read as a number for what it is and names it in an error of its own. Other
@@ -24,14 +26,16 @@ class laufzeitfehler : public std::runtime_error {
         elementFehlt = 340,
     };
 
-    // The standard description of the number.
+    // The standard description of the number as the message, for errors
+    // that the logic catches and says again in words of its own.
     explicit laufzeitfehler(fehlernummer n);
-    // The standard description followed by a detail (which file, which group).
-    laufzeitfehler(fehlernummer n, const std::string& einzelheit);
+    laufzeitfehler(fehlernummer n, const std::string& meldung);
 
     int nummer() const { return nummer_; }
-    // UTF-8, ready for the window's message box.
+    // The message, UTF-8, ready for the window's message box.
     std::string beschreibung() const { return what(); }
+    // "Fehlernummer 13: Typen unverträglich".
+    std::string nummernzeile() const;
 
     static std::string standardtext(fehlernummer n);
 

@@ -1,4 +1,5 @@
 #include "systemfehler.h"
+#include "meldungen.h"
 
 #include <cerrno>
 
@@ -40,17 +41,32 @@ std::string systemursache(int fehler) {
     }
 }
 
+laufzeitfehler systemmeldung(int nummer, const std::string& name, const std::string& ursache) {
+    const auto art = [&] {
+        switch (nummer) {
+        case laufzeitfehler::dateinameFalsch:
+            return meldung::nameUngueltig;
+        case laufzeitfehler::dateiNichtGefunden:
+            return meldung::nichtGefunden;
+        case laufzeitfehler::zugriffVerweigert:
+            return meldung::keinZugriff;
+        default:
+            return meldung::zugriffsfehler;
+        }
+    }();
+    return meldungsfehler(art, {{"datei", name}, {"ursache", ursache}, {"grund", ursache}});
+}
+
 laufzeitfehler systemfehler(int fehler, const std::string& name) {
-    const std::string einzelheit = name + " (" + systemursache(fehler) + ")";
     switch (fehler) {
     case ENOENT:
     case ENOTDIR:
-        return laufzeitfehler(laufzeitfehler::dateiNichtGefunden, einzelheit);
+        return systemmeldung(laufzeitfehler::dateiNichtGefunden, name, systemursache(fehler));
     case EACCES:
     case EPERM:
     case EROFS:
-        return laufzeitfehler(laufzeitfehler::zugriffVerweigert, einzelheit);
+        return systemmeldung(laufzeitfehler::zugriffVerweigert, name, systemursache(fehler));
     default:
-        return laufzeitfehler(laufzeitfehler::pfadZugriffsfehler, einzelheit);
+        return systemmeldung(laufzeitfehler::pfadZugriffsfehler, name, systemursache(fehler));
     }
 }

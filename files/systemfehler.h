@@ -10,6 +10,10 @@
 // `name` is UTF-8.
 laufzeitfehler systemfehler(int fehler, const std::string& name);
 
+// The message of a failed access to `name` with the runtime error number
+// `nummer` (52, 53, 70 or 75) and the German cause.
+laufzeitfehler systemmeldung(int nummer, const std::string& name, const std::string& ursache);
+
 // The cause of a system error number in German; for numbers without a German
 // text the number itself.
 std::string systemursache(int fehler);

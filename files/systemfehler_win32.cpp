@@ -1,3 +1,4 @@
+#include "meldungen.h"
 #include "systemfehler.h"
 
 #include <cerrno>
@@ -75,7 +76,7 @@ constexpr windowsursache eigeneUrsachen[] = {
 laufzeitfehler windowsfehler(unsigned long fehler, const std::string& name, vorgang beim) {
     for (const windowsursache& u : eigeneUrsachen) {
         if (u.fehler == fehler) {
-            return laufzeitfehler(u.nummer, name + " (" + u.ursache + ")");
+            return systemmeldung(u.nummer, name, u.ursache);
         }
     }
     switch (fehler) {
@@ -83,17 +84,15 @@ laufzeitfehler windowsfehler(unsigned long fehler, const std::string& name, vorg
     case ERROR_LOCK_VIOLATION:
     case ERROR_UNABLE_TO_REMOVE_REPLACED:
     case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
-        return laufzeitfehler(
-            laufzeitfehler::zugriffVerweigert,
-            name + " (von einem anderen Programm geöffnet und gesperrt). " +
-                (beim == vorgang::laden ? "Sie wurde nicht gelesen" : "Nichts wurde geschrieben") +
-                "; bitte das andere Programm schließen und erneut versuchen.");
+        return meldungsfehler(beim == vorgang::laden ? meldung::gesperrtLesen
+                                                     : meldung::gesperrtSpeichern,
+                              {{"datei", name}});
     default:
         break;
     }
     if (const int gleich = alsErrno(fehler)) {
         return systemfehler(gleich, name);
     }
-    return laufzeitfehler(laufzeitfehler::pfadZugriffsfehler,
-                          name + " (Windows-Fehler " + std::to_string(fehler) + ")");
+    return systemmeldung(laufzeitfehler::pfadZugriffsfehler, name,
+                         "Windows-Fehler " + std::to_string(fehler));
 }

@@ -1,6 +1,7 @@
 #include "ablage.h"
 
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 
 #include <string>
 #include <utility>
@@ -8,8 +9,8 @@
 namespace {
 
 [[noreturn, gnu::cold, gnu::noinline]] void elementFehlt(std::int16_t index, const char* name) {
-    throw laufzeitfehler(laufzeitfehler::elementFehlt,
-                         std::string(name) + "(" + std::to_string(index) + ")");
+    throw meldungsfehler(meldung::elementFehlt,
+                         {{"element", std::string(name) + "(" + std::to_string(index) + ")"}});
 }
 
 // Every field access passes here, some two hundred per load: the check

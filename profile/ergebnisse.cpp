@@ -2,37 +2,45 @@
 
 #include "feldkarte.h"
 #include "feldmarken.h"
+#include "feldpruefung.h"
+#include "kurztext.h"
 #include "laufzeitfehler.h"
 #include "leeren.h"
+#include "meldungen.h"
 #include "zahlen.h"
+#include "zeichensatz.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
 
-double produkt(double a, double b) {
-    const double p = a * b;
-    if (!std::isfinite(p)) {
-        throw laufzeitfehler(laufzeitfehler::ueberlauf);
+// One field's number; a field that holds none is named with its text.
+double wert(const ablage& fenster, std::int16_t index) {
+    const std::string text = fenster.feld(index);
+    try {
+        return zahlLesen(text);
+    } catch (const laufzeitfehler& f) {
+        const std::string feld = nachUtf8(fenster.feldname(index));
+        if (f.nummer() == laufzeitfehler::ueberlauf) {
+            throw meldungsfehler(meldung::feldZuGross, {{"feld", feld}});
+        }
+        throw meldungsfehler(meldung::feldKeineZahl, {{"feld", feld}, {"text", kurztext(text)}});
     }
-    return p;
 }
 
-double wert(const ablage& fenster, std::int16_t erstesFeld, int k) {
-    return zahlLesen(fenster.feld(static_cast<std::int16_t>(erstesFeld + k)));
-}
-
-// Every "," becomes "."; a factor or value without a "." gets ".0".
+// Every "," becomes "."; a factor or value that reads as a number without a
+// "." gets ".0". Any other text stays as typed: completed, "abc" would be
+// quoted back to the user as "abc.0", and an emptied field would read as 0
+// and be written as a factor of 0, where left empty the write refuses it.
 void aufraeumen(ablage& fenster, std::int16_t index, std::string text) {
     if (text.find(',') != std::string::npos) {
         std::replace(text.begin(), text.end(), ',', '.');
         fenster.setzeFeld(index, text);
     }
-    // Only text gets ".0": an emptied field, completed, would read as 0 and
-    // be written as a factor of 0; left empty, the write refuses it.
-    if (artDesFeldes(index) == feldart::faktor && text.find_first_not_of(' ') != std::string::npos &&
-        text.find('.') == std::string::npos) {
+    if (artDesFeldes(index) == feldart::faktor && text.find('.') == std::string::npos &&
+        !ablehnungsgrund(text) && !ablehnungsgrund(text + ".0")) {
         fenster.setzeFeld(index, text + ".0");
     }
 }
@@ -42,10 +50,23 @@ void aufraeumen(ablage& fenster, std::int16_t index, std::string text) {
 void berechnen(ablage& fenster) {
     for (int k = 0; k < strassenklassen; ++k) {
         for (const produktreihe& reihe : produktreihen) {
-            const double geschwindigkeit = wert(fenster, reihe.geschwindigkeit, k);
-            const double fahrzeug =
-                produkt(geschwindigkeit, wert(fenster, reihe.fahrzeugfaktor, k));
-            const double gesamt = produkt(fahrzeug, wert(fenster, reihe.routenfaktor, k));
+            const std::array<std::int16_t, 3> felder{
+                static_cast<std::int16_t>(reihe.geschwindigkeit + k),
+                static_cast<std::int16_t>(reihe.fahrzeugfaktor + k),
+                static_cast<std::int16_t>(reihe.routenfaktor + k)};
+            std::array<double, 3> werte{};
+            for (std::size_t i = 0; i < felder.size(); ++i) {
+                werte[i] = wert(fenster, felder[i]);
+            }
+            const double gesamt = werte[0] * werte[1] * werte[2];
+            if (!std::isfinite(gesamt)) {
+                // Each number is finite: the largest makes the product too large.
+                const auto groesste =
+                    std::ranges::max_element(werte, {}, [](double w) { return std::fabs(w); });
+                const auto feld = felder[static_cast<std::size_t>(groesste - werte.begin())];
+                throw meldungsfehler(meldung::feldZuGross,
+                                     {{"feld", nachUtf8(fenster.feldname(feld))}});
+            }
             fenster.setzeErgebnis(static_cast<std::int16_t>(reihe.erstesErgebnis + k),
                                   zahlText(gesamt));
         }

@@ -2,6 +2,7 @@
 
 #include "kurztext.h"
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "zahlen.h"
 #include "zeichensatz.h"
 
@@ -15,16 +16,34 @@ std::optional<std::string_view> ablehnungsgrund(std::string_view text) {
     } catch (const laufzeitfehler& f) {
         if (f.nummer() != laufzeitfehler::ueberlauf) {
             if (text.find_first_not_of(' ') == std::string_view::npos) {
-                return "Leer";
+                return grundLeer;
             }
             if (text.find('|') != std::string_view::npos) {
-                return "Enthält „|“";
+                return grundTrenner;
             }
-            return "Keine Zahl";
+            return grundKeineZahl;
         }
     }
-    return "Zahl zu groß";
+    return grundZuGross;
 }
+
+namespace {
+
+// The write guard's message for each reason.
+meldung schreibmeldung(std::string_view grund) {
+    if (grund == grundLeer) {
+        return meldung::feldLeerSchreiben;
+    }
+    if (grund == grundTrenner) {
+        return meldung::feldTrennerSchreiben;
+    }
+    if (grund == grundZuGross) {
+        return meldung::feldZuGrossSchreiben;
+    }
+    return meldung::feldKeineZahlSchreiben;
+}
+
+} // namespace
 
 void felderPruefen(const ablage& fenster, profilart profil) {
     for (const feldgruppe& gruppe : feldgruppen) {
@@ -33,11 +52,10 @@ void felderPruefen(const ablage& fenster, profilart profil) {
         }
         for (std::int16_t i = gruppe.erstesFeld; i < gruppe.erstesFeld + gruppe.anzahl; ++i) {
             const std::string text = fenster.feld(i);
-            if (ablehnungsgrund(text)) {
-                throw laufzeitfehler(laufzeitfehler::typenUnvertraeglich,
-                                     "Das Feld „" + nachUtf8(fenster.feldname(i)) + "“ enthält „" +
-                                         kurztext(text) +
-                                         "“, keine Zahl. Nichts wurde geschrieben.");
+            if (const auto grund = ablehnungsgrund(text)) {
+                throw meldungsfehler(
+                    schreibmeldung(*grund),
+                    {{"feld", nachUtf8(fenster.feldname(i))}, {"text", kurztext(text)}});
             }
         }
     }

@@ -17,4 +17,8 @@ void felderPruefen(const ablage& fenster, profilart profil);
 // Why that check refuses a field's text, in UTF-8: "Leer" (nothing but
 // blanks), "Enthält „|“", "Zahl zu groß" or "Keine Zahl"; nothing for a text
 // it accepts. Speed and factor fields are held to the same rule.
+inline constexpr std::string_view grundLeer = "Leer";
+inline constexpr std::string_view grundTrenner = "Enthält „|“";
+inline constexpr std::string_view grundZuGross = "Zahl zu groß";
+inline constexpr std::string_view grundKeineZahl = "Keine Zahl";
 std::optional<std::string_view> ablehnungsgrund(std::string_view text);

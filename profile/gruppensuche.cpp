@@ -1,6 +1,7 @@
 #include "gruppensuche.h"
 
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "zeichensatz.h"
 
 #include <string>
@@ -18,12 +19,17 @@ std::string_view fehlendeMarke(const teilstuecke& teile, const feldgruppe& grupp
     }
 }
 
-[[noreturn]] void fehlt(const std::string& was, const feldgruppe& gruppe, const ablage& fenster,
-                        zweck wofuer) {
-    throw laufzeitfehler(laufzeitfehler::ungueltigesArgument,
-                         was + ", für die Felder ab „" +
-                             nachUtf8(fenster.feldname(gruppe.erstesFeld)) + "“" +
-                             (wofuer == zweck::schreiben ? ", nichts wurde geschrieben" : ""));
+// A missing profile or marker: for a load the group's fields stay empty, a
+// write writes nothing.
+[[noreturn]] void fehlt(std::string_view marke, std::string_view name, const feldgruppe& gruppe,
+                        const ablage& fenster, zweck wofuer) {
+    const bool laden = wofuer == zweck::laden;
+    const meldung art = marke.empty()
+                            ? (laden ? meldung::profilFehltLaden : meldung::profilFehltSchreiben)
+                            : (laden ? meldung::markeFehltLaden : meldung::markeFehltSchreiben);
+    throw meldungsfehler(art, {{"profil", nachUtf8(name)},
+                               {"marke", nachUtf8(marke)},
+                               {"feld", nachUtf8(fenster.feldname(gruppe.erstesFeld))}});
 }
 
 } // namespace
@@ -32,17 +38,13 @@ teilstuecke gruppeZerlegen(std::string_view text, const profilbereich& bereich,
                            std::string_view name, const feldgruppe& gruppe, const ablage& fenster,
                            zweck wofuer) {
     if (bereich.name == 0) {
-        fehlt("kein Profil „" + nachUtf8(bestaetigung::namensmarke) + nachUtf8(name) +
-                  "“ in der Datei",
-              gruppe, fenster, wofuer);
+        fehlt("", name, gruppe, fenster, wofuer);
     }
     const teilstuecke teile =
         textroutine{}.zerlegeAb(text, bereich.name, bereich.ende, name, gruppe.such2, gruppe.such3,
                                 gruppe.suchnach1, "", "");
     if (textroutine::istFehler(teile)) {
-        fehlt("„" + nachUtf8(fehlendeMarke(teile, gruppe)) + "“ fehlt im Profil „" +
-                  nachUtf8(name) + "“",
-              gruppe, fenster, wofuer);
+        fehlt(fehlendeMarke(teile, gruppe), name, gruppe, fenster, wofuer);
     }
     return teile;
 }

@@ -1,6 +1,7 @@
 #include "pfaddatei.h"
 
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "zeichensatz.h"
 
 #include <utility>
@@ -13,7 +14,7 @@ constexpr std::string_view bytereihenfolgemarke = "\xEF\xBB\xBF";
 
 std::string ersteZeile(std::string_view dateiinhalt) {
     if (dateiinhalt.empty()) {
-        throw laufzeitfehler(laufzeitfehler::hinterDateiende, std::string(pfaddateiname));
+        throw meldungsfehler(meldung::pfaddateiLeer, {{"datei", std::string(pfaddateiname)}});
     }
     return std::string(dateiinhalt.substr(0, dateiinhalt.find_first_of("\r\n")));
 }

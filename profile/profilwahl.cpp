@@ -1,6 +1,7 @@
 #include "profilwahl.h"
 
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "textroutine.h"
 #include "zeichensatz.h"
 
@@ -88,10 +89,10 @@ std::string_view gewaehlterName(profilart profil, std::string_view beschriftung,
     if (wofuer == zweck::laden) {
         return vorgabename(profil);
     }
-    throw laufzeitfehler(laufzeitfehler::ungueltigesArgument,
-                         "Die Auswahl „" + nachUtf8(beschriftung) + "“ nennt kein " +
-                             (profil == profilart::fahrzeug ? "Fahrzeugprofil" : "Routenprofil") +
-                             ", nichts wurde geschrieben");
+    throw meldungsfehler(
+        meldung::auswahlOhneProfil,
+        {{"auswahl", nachUtf8(beschriftung)},
+         {"art", profil == profilart::fahrzeug ? "Fahrzeugprofil" : "Routenprofil"}});
 }
 
 profilbereich profilSuchen(std::string_view text, std::string_view name) {

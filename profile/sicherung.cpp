@@ -2,6 +2,7 @@
 
 #include "dateien.h"
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 
 #include <algorithm>
 #include <charconv>
@@ -81,25 +82,9 @@ std::optional<std::pair<std::string, int>> rang(const namensteile& datei, std::s
     return std::pair{std::string(zeit), nummer};
 }
 
-// The cause of `f` without its standard text in front.
-std::string einzelheit(const laufzeitfehler& f) {
-    const std::string text = f.beschreibung();
-    const std::string vorn =
-        laufzeitfehler::standardtext(static_cast<laufzeitfehler::fehlernummer>(f.nummer())) + ": ";
-    return text.starts_with(vorn) ? text.substr(vorn.size()) : text;
-}
-
-// One sentence sequence: the cause, then that nothing was written, unless
-// the cause says so already.
+// The copy's own failure, said once: nothing was written, and why.
 [[noreturn]] void nichtGesichert(const laufzeitfehler& f) {
-    std::string text = "Keine Sicherungskopie möglich: " + einzelheit(f);
-    if (!text.ends_with('.')) {
-        text += '.';
-    }
-    if (text.find("Nichts wurde geschrieben") == std::string::npos) {
-        text += " Nichts wurde geschrieben.";
-    }
-    throw laufzeitfehler(static_cast<laufzeitfehler::fehlernummer>(f.nummer()), text);
+    throw meldungsfehler(meldung::sicherungUnmoeglich, {{"ursache", f.beschreibung()}}, f.nummer());
 }
 
 // True where the file holds `text`: a replace that failed only after the

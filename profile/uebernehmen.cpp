@@ -4,6 +4,7 @@
 #include "festtext.h"
 #include "gruppensuche.h"
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "profilformular.h"
 #include "sicherung.h"
 #include "spleisstext.h"
@@ -76,10 +77,7 @@ void profilformular::routeUebernehmen() {
 
 void profilformular::uebernehmen(profilart profil) {
     if (!geladen_) {
-        throw laufzeitfehler(laufzeitfehler::dateiNichtGefunden,
-                             "Es ist keine „" + std::string(einstellungsdatei) +
-                                 "“ geladen, nichts wurde geschrieben. Bitte zuerst den Ordner "
-                                 "wählen, in dem der Routenplaner seine Einstellungen speichert.");
+        throw meldungsfehler(meldung::nichtGeladen, {{"datei", std::string(einstellungsdatei)}});
     }
     felderPruefen(fenster_, profil);
     const std::string_view name = gewaehltesProfil(profil, zweck::schreiben);

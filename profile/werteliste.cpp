@@ -2,7 +2,9 @@
 
 #include "ganzzahl16.h"
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "textroutine.h"
+#include "zeichensatz.h"
 
 namespace {
 constexpr std::string_view trenner = "|";
@@ -14,8 +16,8 @@ void verteilen(ablage& fenster, std::string_view liste, std::int16_t start, std:
     for (int i = 0; i <= letzterDurchlauf; ++i) {
         const std::size_t trennstelle = finde(liste, trenner, lesestelle);
         if (trennstelle == 0) {
-            throw laufzeitfehler(laufzeitfehler::ungueltigesArgument,
-                                 "zu wenige \"|\" in der Werteliste");
+            throw meldungsfehler(meldung::zuWenigeTrenner,
+                                 {{"feld", nachUtf8(fenster.feldname(start))}});
         }
         fenster.setzeFeld(summe16(start, i),
                           std::string(liste.substr(lesestelle - 1, trennstelle - lesestelle)));

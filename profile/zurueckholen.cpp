@@ -5,6 +5,7 @@
 #include "feldkarte.h"
 #include "festtext.h"
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 #include "profilformular.h"
 #include "profilwahl.h"
 #include "textroutine.h"
@@ -107,9 +108,7 @@ sicherungsvergleich sicherungVergleichen(std::string_view jetzt, std::string_vie
         }
     }
     if (!gefunden) {
-        throw laufzeitfehler(laufzeitfehler::ungueltigesArgument,
-                             "Die Sicherung enthält keines der neun Geschwindigkeitsprofile. "
-                             "Bitte eine andere Sicherung wählen.");
+        throw meldungsfehler(meldung::sicherungOhneProfile, {});
     }
     return ergebnis;
 }

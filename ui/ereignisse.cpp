@@ -6,6 +6,7 @@
 #include "ergebnisse.h"
 #include "laufzeitfehler.h"
 #include "mainform.h"
+#include "meldungen.h"
 #include "meldungsknoepfe.h"
 #include "pfaddatei.h"
 #include "sicherungsdialog.h"
@@ -68,6 +69,15 @@ void MainForm::sicherungenZeigen() {
     });
 }
 
+namespace {
+
+// The message, then its number with the standard text on a line of its own.
+QString meldungsbox(const laufzeitfehler& f) {
+    return QString::fromStdString(f.beschreibung() + "\n\n" + f.nummernzeile());
+}
+
+} // namespace
+
 void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMelden) {
     if (laeuft_) {
         return;
@@ -76,13 +86,12 @@ void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMeld
     try {
         handler();
     } catch (const laufzeitfehler& f) {
-        ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
+        ausstehend_.push_back(meldungsbox(f));
     } catch (const std::bad_alloc&) {
-        const laufzeitfehler f(laufzeitfehler::speichermangel);
-        ausstehend_.push_back({f.nummer(), QString::fromStdString(f.beschreibung())});
+        ausstehend_.push_back(meldungsbox(meldungsfehler(meldung::speichermangel, {})));
     } catch (const std::exception&) {
         // The library's own texts are English: say in German what happened.
-        ausstehend_.push_back({0, "Interner Fehler; die Aktion wurde abgebrochen."});
+        ausstehend_.push_back(QString::fromStdString(meldungstext(meldung::intern, {})));
     }
     laeuft_ = false;
     if (ausstehend_.empty()) {
@@ -103,11 +112,8 @@ void MainForm::melden() {
     }
     laeuft_ = true; // no handler runs while a box is open
     while (!ausstehend_.empty()) {
-        const meldung m = ausstehend_.front();
+        const QString text = ausstehend_.front();
         ausstehend_.erase(ausstehend_.begin());
-        const QString text =
-            m.nummer > 0 ? QString("Laufzeitfehler '%1':\n\n%2").arg(m.nummer).arg(m.beschreibung)
-                         : m.beschreibung;
         QMessageBox box(QMessageBox::Critical, fenstertitel, text, QMessageBox::Ok, this);
         deutscheKnoepfe(box);
         box.exec();

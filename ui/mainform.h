@@ -74,11 +74,6 @@ class MainForm : public QWidget, public ablage {
     // Command1(0..4) select the vehicle, Command1(5..8) the route type.
     static auswahl auswahlDesKnopfs(int index);
 
-    struct meldung {
-        int nummer;
-        QString beschreibung;
-    };
-
     void steuerelementeAnlegen();
     QLabel* beschriftungAnlegen(const QString& text);
     textfeld* textfeldAnlegen(const QString& text);
@@ -130,5 +125,5 @@ class MainForm : public QWidget, public ablage {
 
     profilformular formular_{*this};
     bool laeuft_ = false;
-    std::vector<meldung> ausstehend_; // errors not yet reported, oldest first
+    std::vector<QString> ausstehend_; // errors not yet reported, oldest first
 };

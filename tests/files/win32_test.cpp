@@ -128,11 +128,11 @@ TEST_F(win32, gesperrteSicherungskopie) {
     __imp_MoveFileExW = gesperrt;
     const std::string text = meldung([] { sichern("ApplicationSettings.xml", "alt", 0); });
     __imp_MoveFileExW = echtesVerschieben;
-    EXPECT_TRUE(text.ends_with("(von einem anderen Programm geöffnet und gesperrt). Nichts wurde "
-                               "geschrieben; bitte das andere Programm schließen und erneut "
+    EXPECT_TRUE(text.ends_with("von einem anderen Programm geöffnet und gesperrt und blieb "
+                               "unverändert. Bitte das andere Programm schließen und erneut "
                                "versuchen."))
         << text;
-    EXPECT_EQ(text.find("Nichts wurde geschrieben"), text.rfind("Nichts wurde geschrieben"));
+    EXPECT_EQ(text.find("nichts wurde geschrieben"), text.rfind("nichts wurde geschrieben"));
 }
 
 // The read-only attribute refuses the replace, though the system would let
@@ -163,12 +163,11 @@ TEST_F(win32, andereProgrammeAnDerDatei) {
         {GENERIC_READ, alle, 400, "neu", "()()", "", ""},
         {GENERIC_READ, alle & ~FILE_SHARE_DELETE, 400, "neu", "()()", "", ""},
         {GENERIC_READ, 0, 0, "alt", "()",
-         "Zugriff verweigert: ApplicationSettings.xml (von einem anderen Programm geöffnet und "
-         "gesperrt). Nichts wurde geschrieben;",
-         "gesperrt). Sie wurde nicht gelesen; bitte das andere Programm schließen"},
+         "„ApplicationSettings.xml“ ist von einem anderen Programm geöffnet und gesperrt und "
+         "blieb unverändert.",
+         "gesperrt und wurde nicht gelesen. Bitte das andere Programm schließen"},
         {GENERIC_WRITE, 0, 0, "fremd", "()",
-         "Fehler beim Zugriff auf Pfad/Datei: ApplicationSettings.xml wurde von einem anderen "
-         "Programm geändert",
+         "„ApplicationSettings.xml“ wurde von einem anderen Programm geändert",
          ""},
     };
     __imp_ReplaceFileW = mitScanner;

@@ -195,10 +195,10 @@ TEST_F(laden, eineGruppeDieDemProfilFehltWirdGemeldet) {
     } faelle[] = {
         {fahrzeugfaktoren, routenfaktoren, "", "1", "9.5"},
         {fahrzeugfaktoren, ohneWert + "<Value>1|2</Value>", "", "1", "1|2"},
-        {ohneSpecial, routenfaktoren, "„<Special>“ fehlt im Profil „Car Fast“", "- - - -",
+        {ohneSpecial, routenfaktoren, "Im Profil „Car Fast“ fehlt „<Special>“", "- - - -",
          "- - - -"},
-        {fahrzeugfaktoren, ohneWert, "„<Value>“ fehlt im Profil „Fastest“", "1", "- - - -"},
-        {fahrzeugfaktoren, ohneSchluss, "„</Value>“ fehlt im Profil „Fastest“", "1", "- - - -"},
+        {fahrzeugfaktoren, ohneWert, "Im Profil „Fastest“ fehlt „<Value>“", "1", "- - - -"},
+        {fahrzeugfaktoren, ohneSchluss, "Im Profil „Fastest“ fehlt „</Value>“", "1", "- - - -"},
     };
     for (const auto& fall : faelle) {
         einstellungen(kleinerText(fall.fahrzeugteil + "<Name>Car Fast 2</Name>" + fahrzeugfaktoren,
