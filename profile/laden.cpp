@@ -34,14 +34,17 @@ std::string_view profilformular::gewaehltesProfil(profilart profil, zweck wofuer
 void profilformular::lesen() {
     // Every field not filled shows the placeholder afterwards.
     fenster_.feldwerteZurueckhalten(platzhalter);
+    geladen_.reset();
     bool geladen = false;
     try {
         geladen = gruppenLaden();
     } catch (...) {
         fenster_.feldwerteSchreiben();
+        felderMerken();
         throw;
     }
     fenster_.feldwerteSchreiben();
+    felderMerken();
     if (geladen) {
         berechnen(fenster_);
     }
@@ -76,6 +79,7 @@ bool profilformular::gruppenLaden() {
     // The text lives for this load only: the writers read the file afresh,
     // and a large file must not stay in memory for the life of the window.
     const std::string inhalt = dateiLesen(dateiname());
+    geladen_ = standVon(inhalt);
     const std::string_view fahrzeugname = gewaehltesProfil(profilart::fahrzeug, zweck::laden);
     const std::string_view routenname = gewaehltesProfil(profilart::route, zweck::laden);
 

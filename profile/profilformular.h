@@ -2,8 +2,11 @@
 
 #include "ablage.h"
 #include "feldkarte.h"
+#include "inhaltsstand.h"
 #include "profilwahl.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,6 +48,25 @@ class profilformular {
     // The settings text is not kept: the writers read the file afresh.
     const std::string& pfad() const { return pfad_; }
 
+    // The settings file whose content the fields show, UTF-8; empty while
+    // none has been read.
+    std::string geladeneDatei() const { return geladen_ ? dateiname() : std::string(); }
+
+    // True when that file now holds other bytes than were last loaded from
+    // it or written to it. A file that cannot be read, or is gone, is no
+    // change: it may be in the middle of being replaced.
+    bool dateiGeaendert() const;
+
+    // True when a field's text differs from what the last load (or, for the
+    // half written, the last write) put there.
+    bool felderBearbeitet() const;
+
+    // Loads the selected profiles again when the file changed on disk and
+    // the user has edited neither a field nor the path box; true when it
+    // did. A load that fails puts the fields back as they were and says
+    // nothing: the file may be half written, and its next change is tried.
+    bool stillNachladen();
+
   private:
     // Resets the fields and fills them from the settings file; false when
     // there is none.
@@ -55,6 +77,12 @@ class profilformular {
     std::string_view gewaehltesProfil(profilart profil, zweck wofuer) const;
     std::string dateiname() const { return pfad_ + std::string(einstellungsdatei); }
 
+    // Notes the field texts that the load or write has just put there.
+    void felderMerken(profilart nur);
+    void felderMerken();
+
     ablage& fenster_;
     std::string pfad_;
+    std::optional<inhaltsstand> geladen_; // of the file loaded or written last
+    std::array<std::string, ablage::anzahlFelder> geladeneFelder_;
 };

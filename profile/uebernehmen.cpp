@@ -117,4 +117,8 @@ void profilformular::uebernehmen(profilart profil) {
     sichern(einstellungsdatei, text.text(), std::time(nullptr));
     text.ersetzen(anfang, bereich.ende - anfang, profiltext);
     dateiErsetzen(datei, text.text(), text.ursprung());
+    // The file now holds what the fields of this half show: the own write
+    // is no change on disk, and these fields count as unedited again.
+    geladen_ = standVon(text.text());
+    felderMerken(profil);
 }
