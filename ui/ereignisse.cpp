@@ -2,6 +2,7 @@
 // errors they raise: each handler runs alone, and its error is shown in a
 // box while the window stays usable.
 
+#include "dateiwaechter.h"
 #include "ergebnisse.h"
 #include "laufzeitfehler.h"
 #include "mainform.h"
@@ -61,6 +62,7 @@ void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMeld
         ausstehend_.push_back({0, "Interner Fehler; die Aktion wurde abgebrochen."});
     }
     laeuft_ = false;
+    waechter_->beobachten(ausUtf8(formular_.geladeneDatei()));
     if (ausstehend_.empty()) {
         return;
     }

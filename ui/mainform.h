@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ablage.h"
+#include "layouttabelle.h"
 #include "profilformular.h"
 
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+class dateiwaechter;
 class knopf;
 class textfeld;
 
@@ -32,6 +34,10 @@ class MainForm : public QWidget, public ablage {
     void Command2_Click(int index);
     void Command3_Click();
     void Text1_LostFocus(int index);
+
+    // Lays the form out anew at `massstab` times its size, fonts included.
+    void massstabSetzen(double massstab);
+    double massstab() const { return massstab_; }
 
     // A control by its name and array index (-1 for a single control).
     QWidget* element(const std::string& name, int index = -1) const;
@@ -92,6 +98,10 @@ class MainForm : public QWidget, public ablage {
     // the focus has been delivered.
     void ausfuehren(const std::function<void()>& handler, bool spaeterMelden = false);
     void melden();
+    // The settings file changed on disk, perhaps: unless a handler runs or a
+    // box is open, the fields follow it where none was edited, keeping the
+    // focus and the text cursor.
+    void dateiPruefen();
 
     std::vector<textfeld*> Text1;
     std::vector<textfeld*> Text3;
@@ -102,8 +112,12 @@ class MainForm : public QWidget, public ablage {
     QAction* ordnerwahl_ = nullptr;
     std::vector<QLabel*> Label3;
     std::map<std::pair<std::string, int>, QWidget*> steuerelemente_;
+    // Each control with its row of the layout table, to lay it out at scale.
+    std::vector<std::pair<QWidget*, const steuerelement*>> platziert_;
+    double massstab_ = 0; // none before the first layout
 
     profilformular formular_{*this};
+    dateiwaechter* waechter_ = nullptr;
     bool laeuft_ = false;
     std::vector<meldung> ausstehend_; // errors not yet reported, oldest first
 };
