@@ -35,6 +35,7 @@ std::string_view profilformular::gewaehltesProfil(profilart profil, zweck wofuer
 void profilformular::lesen() {
     // Every field not filled shows the placeholder afterwards.
     fenster_.feldwerteZurueckhalten(platzhalter);
+    geladen_.reset();
     bool geladen = false;
     try {
         geladen = gruppenLaden();
@@ -56,7 +57,6 @@ void profilformular::nachDemLaden() {
 }
 
 bool profilformular::gruppenLaden() {
-    geladen_ = false;
     // The hint shows only where no path can be read: a path box written
     // twice per load would be repainted twice.
     std::optional<std::string> pfaddatei;
@@ -85,7 +85,7 @@ bool profilformular::gruppenLaden() {
     // The text lives for this load only: the writers read the file afresh,
     // and a large file must not stay in memory for the life of the window.
     const std::string inhalt = dateiLesen(dateiname());
-    geladen_ = true;
+    geladen_ = standVon(inhalt);
     const std::string_view fahrzeugname = gewaehltesProfil(profilart::fahrzeug, zweck::laden);
     const std::string_view routenname = gewaehltesProfil(profilart::route, zweck::laden);
 

@@ -2,6 +2,7 @@
 
 #include "ablage.h"
 #include "feldkarte.h"
+#include "inhaltsstand.h"
 #include "ladestand.h"
 #include "profilwahl.h"
 #include "sicherung.h"
@@ -9,6 +10,8 @@
 
 #include <functional>
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -64,6 +67,20 @@ class profilformular {
     // Whether a field shows another text than the last load put there (or
     // a write of its half wrote): closing the window would lose it.
     bool bearbeitet() const { return stand_.bearbeitet(fenster_); }
+    // The settings file whose content the fields show, UTF-8; empty while
+    // none has been read.
+    std::string geladeneDatei() const { return geladen_ ? dateiname() : std::string(); }
+
+    // True when that file now holds other bytes than were last loaded from
+    // it or written to it. A file that cannot be read, or is gone, is no
+    // change: it may be in the middle of being replaced.
+    bool dateiGeaendert() const;
+
+    // Loads the selected profiles again when the file changed on disk and
+    // the user has edited neither a field nor the path box; true when it
+    // did. A load that fails puts the fields back as they were and says
+    // nothing: the file may be half written, and its next change is tried.
+    bool stillNachladen();
 
   private:
     // Resets the fields and fills them from the settings file; false when
@@ -79,9 +96,8 @@ class profilformular {
 
     ablage& fenster_;
     std::string pfad_;
-    // Whether the last load read the settings file from `pfad_`. Without it
-    // `pfad_` may be empty or stale, and a write would create or overwrite a
-    // file in a folder the user never chose.
-    bool geladen_ = false;
+    // Of the settings file loaded or written last; nothing while none has
+    // been read from the folder in "ini.txt", and no write may go ahead.
+    std::optional<inhaltsstand> geladen_;
     ladestand stand_;
 };

@@ -117,5 +117,8 @@ void profilformular::uebernehmen(profilart profil) {
     gesichertErsetzen(datei, text, [&](spleisstext& t) {
         t.ersetzen(anfang, bereich.ende - anfang, profiltext);
     });
+    // The file now holds what the fields of this half show: the own write
+    // is no change on disk, and these fields count as unedited again.
+    geladen_ = standVon(text.text());
     stand_.merken(fenster_, profil);
 }

@@ -3,6 +3,7 @@
 // box while the window stays usable.
 
 #include "dateien.h"
+#include "dateiwaechter.h"
 #include "ergebnisse.h"
 #include "laufzeitfehler.h"
 #include "mainform.h"
@@ -94,6 +95,7 @@ void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMeld
         ausstehend_.push_back(QString::fromStdString(meldungstext(meldung::intern, {})));
     }
     laeuft_ = false;
+    waechter_->beobachten(ausUtf8(formular_.geladeneDatei()));
     if (ausstehend_.empty()) {
         return;
     }

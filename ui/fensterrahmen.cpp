@@ -1,6 +1,7 @@
 #include "fensterrahmen.h"
 
 #include "mainform.h"
+#include "massstab.h"
 
 #include <QScreen>
 #include <QScrollBar>
@@ -30,10 +31,22 @@ void fensterrahmen::showEvent(QShowEvent* ereignis) {
     }
 }
 
+void fensterrahmen::moveEvent(QMoveEvent* ereignis) {
+    QScrollArea::moveEvent(ereignis);
+    // A window manager may frame the window only after it was shown, and
+    // reports the frame with the move that puts the window inside it.
+    if (gezeigt_ && !einpassend_ && frameGeometry().size() - size() != rand_) {
+        einpassen();
+    }
+}
+
 void fensterrahmen::einpassen() {
-    const QRect platz = screen()->availableGeometry();
+    einpassend_ = true;
+    const QRect platz = platz_.isValid() ? platz_ : screen()->availableGeometry();
     const QSize rand = frameGeometry().size() - size(); // none before the first show
+    rand_ = rand;
     const QSize frei = platz.size() - rand;
+    formular_->massstabSetzen(passenderMassstab(frei));
     const QSize inhalt = formular_->size();
     if (inhalt.width() <= frei.width() && inhalt.height() <= frei.height()) {
         setFixedSize(inhalt);
@@ -56,4 +69,5 @@ void fensterrahmen::einpassen() {
              std::clamp(aussen.y(), platz.top(),
                         std::max(platz.top(), platz.bottom() + 1 - aussen.height())));
     }
+    einpassend_ = false;
 }

@@ -1,9 +1,11 @@
 #include "mainform.h"
 
 #include "dateien.h"
+#include "dateiwaechter.h"
 #include "farben.h"
 #include "laufzeitfehler.h"
 #include "layouttabelle.h"
+#include "massstab.h"
 #include "ordnerpfad.h"
 #include "schrift.h"
 #include "steuerelemente.h"
@@ -16,10 +18,6 @@
 #include <QStyle>
 
 namespace {
-
-int pixel(int twips) {
-    return qRound(static_cast<double>(twips) / twipsProPixel);
-}
 
 QString objektname(std::string_view name, int index) {
     const QString basis = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -49,10 +47,10 @@ bool startordnerGetippt(const std::string& text) {
 MainForm::MainForm() {
     setWindowTitle(fenstertitel);
     setWindowIcon(QIcon(":/tamvoril.png"));
-    setFixedSize(pixel(fensterbreite), pixel(fensterhoehe));
     setPalette(fensterpalette());
     setAutoFillBackground(true); // also inside the scrolling frame
     steuerelementeAnlegen();
+    massstabSetzen(1.0);
     fokusfolgeSetzen();
     auswahlknoepfeEinrichten();
     ordnerwahlEinrichten();
@@ -60,6 +58,7 @@ MainForm::MainForm() {
     Text2->setPlaceholderText(ausUtf8(pfadhinweis));
     setzePfadAktiv(false);
     setzePfadfarbe(pfadfarbe::bildlaufleiste);
+    waechter_ = new dateiwaechter(this, [this] { dateiPruefen(); });
     Text1[0]->setFocus();
 }
 
@@ -112,15 +111,32 @@ void MainForm::steuerelementeAnlegen() {
             break;
         }
         w->setObjectName(objektname(e.name, e.index));
-        w->setGeometry(pixel(e.links), pixel(e.oben), pixel(e.breite), pixel(e.hoehe));
-        if (e.schrift != schriftart::standard) {
-            w->setFont(schrift(e.schrift));
-        }
+        platziert_.emplace_back(w, &e);
         const std::string_view vorlesen = e.vorlesename.empty() ? e.text : e.vorlesename;
         w->setAccessibleName(
             QString::fromUtf8(vorlesen.data(), static_cast<qsizetype>(vorlesen.size())));
         steuerelemente_[{std::string(e.name), e.index}] = w;
     }
+}
+
+void MainForm::massstabSetzen(double massstab) {
+    if (massstab == massstab_) {
+        return;
+    }
+    massstab_ = massstab;
+    setFixedSize(pixel(fensterbreite, massstab), pixel(fensterhoehe, massstab));
+    // The controls of the default font inherit it from the form.
+    setFont(schrift(schriftart::standard, massstab));
+    for (const auto& [w, e] : platziert_) {
+        const int links = pixel(e->links, massstab);
+        const int oben = pixel(e->oben, massstab);
+        w->setGeometry(links, oben, pixel(e->links + e->breite, massstab) - links,
+                       pixel(e->oben + e->hoehe, massstab) - oben);
+        if (e->schrift != schriftart::standard) {
+            w->setFont(schrift(e->schrift, massstab));
+        }
+    }
+    update();
 }
 
 QLabel* MainForm::beschriftungAnlegen(const QString& text) {
@@ -202,8 +218,9 @@ void MainForm::paintEvent(QPaintEvent*) {
     maler.setPen(palette().color(QPalette::WindowText));
     for (const steuerelement& e : layouttabelle) {
         if (e.aufgabe == rolle::linie) {
-            maler.drawLine(pixel(e.links), pixel(e.oben), pixel(e.links + e.breite),
-                           pixel(e.oben + e.hoehe));
+            maler.drawLine(pixel(e.links, massstab_), pixel(e.oben, massstab_),
+                           pixel(e.links + e.breite, massstab_),
+                           pixel(e.oben + e.hoehe, massstab_));
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ablage.h"
+#include "layouttabelle.h"
 #include "profilformular.h"
 
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+class dateiwaechter;
 class knopf;
 class suchlauf;
 class textfeld;
@@ -36,6 +38,10 @@ class MainForm : public QWidget, public ablage {
     void Text1_LostFocus(int index);
     // "Sicherungen…": the backups dialog, and a backup taken back from it.
     void sicherungenZeigen();
+
+    // Lays the form out anew at `massstab` times its size, fonts included.
+    void massstabSetzen(double massstab);
+    double massstab() const { return massstab_; }
 
     // A control by its name and array index (-1 for a single control).
     QWidget* element(const std::string& name, int index = -1) const;
@@ -107,6 +113,10 @@ class MainForm : public QWidget, public ablage {
     void fundZeigen(const einstellungssuche& ergebnis);
     // False when edits would be lost and the user keeps them.
     bool schliessenErlaubt();
+    // The settings file changed on disk, perhaps: unless a handler runs or a
+    // box is open, the fields follow it where none was edited, keeping the
+    // focus and the text cursor.
+    void dateiPruefen();
 
     std::vector<textfeld*> Text1;
     std::vector<textfeld*> Text3;
@@ -122,8 +132,12 @@ class MainForm : public QWidget, public ablage {
     QAction* ordnerwahl_ = nullptr;
     std::vector<QLabel*> Label3;
     std::map<std::pair<std::string, int>, QWidget*> steuerelemente_;
+    // Each control with its row of the layout table, to lay it out at scale.
+    std::vector<std::pair<QWidget*, const steuerelement*>> platziert_;
+    double massstab_ = 0; // none before the first layout
 
     profilformular formular_{*this};
+    dateiwaechter* waechter_ = nullptr;
     bool laeuft_ = false;
     std::vector<QString> ausstehend_; // errors not yet reported, oldest first
 };

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <cmath>
+
 namespace {
 
 constexpr const char* familie = "MS Sans Serif";
@@ -9,9 +11,11 @@ constexpr const char* familie = "MS Sans Serif";
 // 8.25 points at 96 dots per inch: the default font of the layout.
 constexpr int standardPixel = 11;
 
-QFont grundschrift(int pixel, bool fett) {
+QFont grundschrift(int pixel, bool fett, double massstab = 1.0) {
     QFont f(familie);
-    f.setPixelSize(pixel);
+    // Rounded down: a text never grows against the boxes scaled with it, so
+    // what fits at full size fits scaled.
+    f.setPixelSize(static_cast<int>(std::floor(pixel * massstab + 1e-9)));
     f.setBold(fett);
     return f;
 }
@@ -23,16 +27,16 @@ void schriftenEinrichten() {
     QApplication::setFont(grundschrift(standardPixel, false));
 }
 
-QFont schrift(schriftart art) {
+QFont schrift(schriftart art, double massstab) {
     switch (art) {
     case schriftart::titel:
-        return grundschrift(18, true); // 13.5 points
+        return grundschrift(18, true, massstab); // 13.5 points
     case schriftart::zeilentitel:
-        return grundschrift(13, true); // 9.75 points
+        return grundschrift(13, true, massstab); // 9.75 points
     case schriftart::klein:
-        return grundschrift(11, true); // 8.25 points
+        return grundschrift(11, true, massstab); // 8.25 points
     case schriftart::standard:
         break;
     }
-    return grundschrift(standardPixel, false);
+    return grundschrift(standardPixel, false, massstab);
 }

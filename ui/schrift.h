@@ -12,4 +12,5 @@
 // Makes the default font of the application the window's default font.
 void schriftenEinrichten();
 
-QFont schrift(schriftart art);
+// The font at `massstab` times its size, for a form scaled down to fit.
+QFont schrift(schriftart art, double massstab = 1.0);

@@ -1,4 +1,5 @@
 #include "anwendung.h"
+#include "dateiwaechter.h"
 #include "farben.h"
 #include "fensterrahmen.h"
 #include "mainform.h"
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -262,9 +264,20 @@ class mainformTest : public QObject {
         }
     }
 
-    // Every caption and every number of the sample fits its box.
+    // Every caption and every number of the sample fits its box, also in a
+    // form scaled down to fit a smaller screen.
+    void allesPasst_data() {
+        QTest::addColumn<double>("massstab");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("90 %") << 0.9;
+        QTest::newRow("83 %") << 0.83;
+        QTest::newRow("80 %") << 0.8;
+    }
+
     void allesPasst() {
+        QFETCH(double, massstab);
         MainForm f;
+        f.massstabSetzen(massstab);
         f.Form_Load();
         for (QWidget* w : f.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const QFontMetrics m(w->font());
@@ -279,7 +292,10 @@ class mainformTest : public QObject {
                 QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
                          qPrintable(label->objectName()));
             } else if (auto* feld = qobject_cast<QLineEdit*>(w)) {
-                QVERIFY2(feld->minimumSizeHint().height() <= feld->height(),
+                // The line of text fits inside the box's frame; at full size
+                // the box is as high as the style asks.
+                QVERIFY2(m.height() <= feld->height() - 4, qPrintable(feld->objectName()));
+                QVERIFY2(massstab < 1 || feld->minimumSizeHint().height() <= feld->height(),
                          qPrintable(feld->objectName()));
                 QVERIFY2(m.horizontalAdvance(feld->text()) <= feld->width() - 6,
                          qPrintable(feld->objectName()));
@@ -289,6 +305,48 @@ class mainformTest : public QObject {
                 QVERIFY2(noetig.width() <= k->width() - 8 && noetig.height() <= k->height() - 4,
                          qPrintable(k->objectName()));
             }
+        }
+    }
+
+    // The window with its frame lies within the free area of the screen, the
+    // form scaled down to fit it, to 80 % at the least; only a smaller area
+    // scrolls. The line between the halves shows below the selection buttons.
+    void passtAufKleineBildschirme_data() {
+        QTest::addColumn<QRect>("platz");
+        QTest::addColumn<bool>("rollt");
+        QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1040) << false;
+        QTest::newRow("1366 x 768, Taskleiste 40") << QRect(0, 0, 1366, 728) << false;
+        QTest::newRow("1920 x 1080 bei 150 %") << QRect(0, 0, 1280, 720) << false;
+        QTest::newRow("1366 x 768 bei 125 %") << QRect(0, 0, 1093, 614) << false;
+        QTest::newRow("1024 x 540") << QRect(10, 20, 1024, 540) << true;
+    }
+
+    void passtAufKleineBildschirme() {
+        QFETCH(QRect, platz);
+        QFETCH(bool, rollt);
+        fensterrahmen r;
+        r.platzVorgeben(platz);
+        r.formular().Form_Load();
+        r.move(platz.topLeft() + QPoint(0, 200));
+        QVERIFY(QTest::qWaitForWindowExposed(&r));
+        MainForm& f = r.formular();
+        QTRY_VERIFY(platz.contains(r.frameGeometry()));
+        QCOMPARE(r.verticalScrollBar()->isVisible(), rollt);
+        QVERIFY(!r.horizontalScrollBar()->isVisible());
+        QVERIFY(f.width() >= 787 * 8 / 10 && f.height() >= 741 * 8 / 10);
+        if (!rollt) {
+            QCOMPARE(r.size(), f.size());
+        }
+        const QImage bild = f.grab().toImage();
+        const QColor linie = f.palette().color(QPalette::WindowText);
+        const int routenkopf = el(f, "Label3", 3)->y();
+        for (int i = 0; i <= 4; ++i) {
+            const QRect knopf = el(f, "Command1", i)->geometry();
+            bool gesehen = false;
+            for (int y = knopf.bottom() + 1; y < routenkopf; ++y) {
+                gesehen = gesehen || bild.pixelColor(knopf.center().x(), y) == linie;
+            }
+            QVERIFY2(gesehen, qPrintable(QString::number(i)));
         }
     }
 
@@ -798,6 +856,48 @@ class mainformTest : public QObject {
         QTest::keyClick(geschwindigkeit, Qt::Key_O, Qt::ControlModifier);
         QTest::qWait(100);
         QCOMPARE(QApplication::focusWidget(), geschwindigkeit);
+    }
+
+    // The settings file replaced on disk, as a safe save does, shows in the
+    // fields, the focus and the text cursor where they were; after an edit
+    // the fields stay.
+    void geaenderteDateiWirdGezeigt_data() {
+        QTest::addColumn<bool>("bearbeitet");
+        QTest::newRow("ohne Bearbeitung") << false;
+        QTest::newRow("mit Bearbeitung") << true;
+    }
+
+    void geaenderteDateiWirdGezeigt() {
+        QFETCH(bool, bearbeitet);
+        MainForm f;
+        f.Form_Load();
+        QApplication::setActiveWindow(&f);
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        auto* stadt = el<QLineEdit>(f, "Text1", 20);
+        stadt->setFocus();
+        stadt->setCursorPosition(1);
+        if (bearbeitet) {
+            el<QLineEdit>(f, "Text1", 3)->setText("1.5");
+        }
+        QSignalSpy geprueft(f.findChild<dateiwaechter*>(), &dateiwaechter::geprueft);
+        std::string text = dateiinhalt(einstellungen_);
+        text.replace(text.find("<City>80|"), 9, "<City>99|");
+        std::ofstream(daten_ / "neu.tmp", std::ios::binary) << text;
+        fs::rename(daten_ / "neu.tmp", einstellungen_);
+        if (bearbeitet) {
+            QTRY_VERIFY_WITH_TIMEOUT(geprueft.count() > 0, 20000);
+            QCOMPARE(feld(f, 20), QString("80"));
+            return;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(feld(f, 20), QString("99"), 20000);
+        QCOMPARE(QApplication::focusWidget(), stadt);
+        QCOMPARE(stadt->cursorPosition(), 1);
+
+        // The watch on the replaced file was renewed: a second save shows too.
+        text.replace(text.find("<City>99|"), 9, "<City>77|");
+        std::ofstream(daten_ / "neu.tmp", std::ios::binary) << text;
+        fs::rename(daten_ / "neu.tmp", einstellungen_);
+        QTRY_COMPARE_WITH_TIMEOUT(feld(f, 20), QString("77"), 20000);
     }
 
     void kontextmenueAufDeutsch() {

@@ -1,0 +1,47 @@
+#include "dateien.h"
+#include "ergebnisse.h"
+#include "laufzeitfehler.h"
+#include "profilformular.h"
+
+bool profilformular::dateiGeaendert() const {
+    if (!geladen_) {
+        return false;
+    }
+    try {
+        return standVon(dateiLesen(dateiname())) != *geladen_;
+    } catch (const laufzeitfehler&) {
+        return false;
+    }
+}
+
+bool profilformular::stillNachladen() {
+    if (fenster_.pfadAktiv() || bearbeitet() || !dateiGeaendert()) {
+        return false;
+    }
+    // Unedited, the fields show what the last load put there.
+    std::array<std::string, ablage::anzahlFelder> vorher;
+    for (std::int16_t i = 0; i < ablage::anzahlFelder; ++i) {
+        vorher[static_cast<std::size_t>(i)] = fenster_.feld(i);
+    }
+    const auto alterStand = geladen_;
+    try {
+        lesen();
+        return true;
+    } catch (const laufzeitfehler&) {
+        // The stand of a file that was read stays noted, so the same bytes
+        // are not tried again, but the next change is.
+        if (!geladen_) {
+            geladen_ = alterStand;
+        }
+    }
+    for (std::int16_t i = 0; i < ablage::anzahlFelder; ++i) {
+        fenster_.setzeFeld(i, vorher[static_cast<std::size_t>(i)]);
+    }
+    nachDemLaden();
+    try {
+        berechnen(fenster_);
+    } catch (const laufzeitfehler&) {
+        // The products stand as far as the fields allow, as after the load.
+    }
+    return false;
+}

@@ -1,0 +1,86 @@
+#include "arbeitsordner.h"
+#include "profilformular.h"
+#include "speicherablage.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using nachladen = arbeitsordner;
+
+// What happens between the load and the check, whether the file then counts
+// as changed, and whether the fields follow it (the first town speed 80
+// becomes 99, and with it the first product 96 becomes 118,8).
+TEST_F(nachladen, nurEinNeuerInhaltOhneBearbeitungLaedtNeu) {
+    const std::string alt = demotext();
+    std::string neu = alt;
+    neu.replace(neu.find("<City>80|"), 9, "<City>99|");
+    std::string kaputt = neu;
+    kaputt.erase(kaputt.find("</City>"), 7);
+    using schritt = std::function<void(speicherablage&, profilformular&, const fs::path&)>;
+    const struct {
+        const char* fall;
+        schritt tun;
+        bool geaendert;
+        bool nachgeladen;
+        const char* stadt;    // Text1(20) afterwards
+        const char* ergebnis; // Text3(0) afterwards
+    } faelle[] = {
+        {"neuer Inhalt", [&](auto&, auto&, auto& d) { schreiben(d, neu); }, true, true, "99",
+         "118,8"},
+        {"nur eine neue Zeit",
+         [&](auto&, auto&, auto& d) {
+             schreiben(d, alt);
+             fs::last_write_time(d, fs::last_write_time(d) + std::chrono::hours(1));
+         },
+         false, false, "80", "96"},
+        {"bearbeitetes Feld",
+         [&](auto& f, auto&, auto& d) {
+             f.setzeFeld(3, "1.5");
+             schreiben(d, neu);
+         },
+         true, false, "80", "96"},
+        {"Pfad in Bearbeitung",
+         [&](auto& f, auto&, auto& d) {
+             f.aktiv = true;
+             schreiben(d, neu);
+         },
+         true, false, "80", "96"},
+        {"eigenes Schreiben",
+         [&](auto& f, auto& p, auto&) {
+             f.setzeFeld(20, "99");
+             p.fahrzeugUebernehmen();
+         },
+         false, false, "99", "96"},
+        {"verschwunden", [&](auto&, auto&, auto& d) { fs::remove(d); }, false, false, "80", "96"},
+        {"unlesbar",
+         [&](auto&, auto&, auto& d) {
+             fs::remove(d);
+             fs::create_directory(d);
+         },
+         false, false, "80", "96"},
+        {"halb geschrieben", [&](auto&, auto&, auto& d) { schreiben(d, kaputt); }, true, false,
+         "80", "96"},
+    };
+    for (const auto& fall : faelle) {
+        const fs::path datei = einstellungen(alt);
+        speicherablage f;
+        profilformular formular(f);
+        formular.lesen();
+        EXPECT_EQ(formular.geladeneDatei(), datei.string());
+        fall.tun(f, formular, datei);
+        EXPECT_EQ(formular.dateiGeaendert(), fall.geaendert) << fall.fall;
+        EXPECT_EQ(formular.stillNachladen(), fall.nachgeladen) << fall.fall;
+        EXPECT_EQ(f.felder[20], fall.stadt) << fall.fall;
+        EXPECT_EQ(f.ergebnisse[0], fall.ergebnis) << fall.fall;
+        EXPECT_TRUE(f.hinweise.empty()) << fall.fall;
+        EXPECT_FALSE(formular.stillNachladen()) << fall.fall << ": the same bytes load once";
+        fs::remove_all(datei);
+    }
+}
+
+} // namespace
