@@ -3,8 +3,9 @@
 // the settings file exists, reading the file whole), and the I/O every write
 // must do: reading the file, writing it as a new copy into the backup folder
 // and removing the copy from 20 writes before, and writing the same bytes
-// back, each with the same safe replace. The ratios of the medians are
-// printed at the end.
+// back, each with the same safe replace. The backups dialog's comparison of
+// 20 backups with the file, next to reading those 21 files. The ratios of
+// the medians are printed at the end.
 
 #include "benchhilfe.h"
 #include "dateien.h"
@@ -19,6 +20,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -101,17 +103,73 @@ void faelle(benchmark::internal::Benchmark* b) {
         ->MinTime(0.2)
         ->ReportAggregatesOnly(true);
 }
+// 20 backups of the file, each with another value in its first profile, as
+// a user who applied 20 times has them.
+std::vector<std::string> zwanzigSicherungen(const std::string& datei) {
+    const std::string text = dateiLesen(datei);
+    for (const sicherungsangabe& s : sicherungenAuflisten(profilformular::einstellungsdatei)) {
+        std::filesystem::remove(s.datei);
+    }
+    for (int i = 0; i < static_cast<int>(behalteneSicherungen); ++i) {
+        std::string kopie = text;
+        kopie.replace(kopie.find("<City>") + 6, 2, std::to_string(10 + i));
+        sichern(profilformular::einstellungsdatei, kopie, std::time_t{86400} * i);
+    }
+    std::vector<std::string> namen;
+    for (const sicherungsangabe& s : sicherungenAuflisten(profilformular::einstellungsdatei)) {
+        namen.push_back(s.datei);
+    }
+    return namen;
+}
+
+void sicherungenLesenBoden(benchmark::State& state) {
+    const std::string datei = einstellungsdatei(state);
+    const std::vector<std::string> namen = zwanzigSicherungen(datei);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(dateiLesen(datei));
+        for (const std::string& name : namen) {
+            benchmark::DoNotOptimize(dateiLesen(name));
+        }
+    }
+}
+
+// What the dialog's thread does: the list, the file now read once, and each
+// backup read and compared in all nine profiles.
+void sicherungenVergleichen(benchmark::State& state) {
+    const std::string datei = einstellungsdatei(state);
+    zwanzigSicherungen(datei);
+    speicherablage fenster;
+    profilformular formular(fenster);
+    formular.lesen();
+    for (auto _ : state) {
+        const auto vergleichen = formular.sicherungsvergleicher();
+        for (const sicherungsangabe& s : formular.sicherungen()) {
+            benchmark::DoNotOptimize(vergleichen(s.datei));
+        }
+    }
+}
+
+void sicherungsfaelle(benchmark::internal::Benchmark* b) {
+    b->ArgsProduct({{mib}, {mitte, hinten}})
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(0.2)
+        ->ReportAggregatesOnly(true);
+}
+
 BENCHMARK(ladeBoden)->Apply(faelle);
 BENCHMARK(lesen)->Apply(faelle);
 BENCHMARK(lesenUndErsetzenBoden)->Apply(faelle);
 BENCHMARK(fahrzeugUebernehmen)->Apply(faelle);
+BENCHMARK(sicherungenLesenBoden)->Apply(sicherungsfaelle);
+BENCHMARK(sicherungenVergleichen)->Apply(sicherungsfaelle);
 
 // The ratios, and the peak memory of the largest reload.
 class dateibericht : public verhaeltnisbericht {
   public:
     dateibericht()
-        : verhaeltnisbericht(
-              {{"lesen", "ladeBoden"}, {"fahrzeugUebernehmen", "lesenUndErsetzenBoden"}}) {}
+        : verhaeltnisbericht({{"lesen", "ladeBoden"},
+                              {"fahrzeugUebernehmen", "lesenUndErsetzenBoden"},
+                              {"sicherungenVergleichen", "sicherungenLesenBoden"}}) {}
 
     void Finalize() override {
         verhaeltnisbericht::Finalize();
