@@ -83,4 +83,22 @@ TEST_F(nachladen, nurEinNeuerInhaltOhneBearbeitungLaedtNeu) {
     }
 }
 
+// The route planner changes a route value while a vehicle field is edited;
+// writing the vehicle half then must not make the stale route fields count
+// as showing the file: the next check brings the route value.
+TEST_F(nachladen, eigenesSchreibenNachFremderAenderungLaedtDieAndereHaelfte) {
+    std::string fremd = demotext();
+    fremd.replace(fremd.find("<Value>1.0<"), 11, "<Value>1.7<");
+    const fs::path datei = einstellungen(demotext());
+    speicherablage f;
+    profilformular formular(f);
+    formular.lesen();
+    f.setzeFeld(20, "99");
+    schreiben(datei, fremd);
+    EXPECT_FALSE(formular.stillNachladen()) << "an edited field: nothing is reloaded";
+    formular.fahrzeugUebernehmen();
+    formular.stillNachladen();
+    EXPECT_EQ(f.felder[56], "1.7") << "the route field still shows the value before the change";
+}
+
 } // namespace
