@@ -21,6 +21,8 @@ TEST_F(nachladen, nurEinNeuerInhaltOhneBearbeitungLaedtNeu) {
     neu.replace(neu.find("<City>80|"), 9, "<City>99|");
     std::string kaputt = neu;
     kaputt.erase(kaputt.find("</City>"), 7);
+    std::string keineZahl = alt;
+    keineZahl.replace(keineZahl.find("<City>80|"), 9, "<City>8O|");
     using schritt = std::function<void(speicherablage&, profilformular&, const fs::path&)>;
     const struct {
         const char* fall;
@@ -63,6 +65,8 @@ TEST_F(nachladen, nurEinNeuerInhaltOhneBearbeitungLaedtNeu) {
              fs::create_directory(d);
          },
          false, false, "80", "96"},
+        {"keine Zahl in der Datei", [&](auto&, auto&, auto& d) { schreiben(d, keineZahl); }, true,
+         true, "8O", "96"},
         {"halb geschrieben", [&](auto&, auto&, auto& d) { schreiben(d, kaputt); }, true, false,
          "80", "96"},
     };
