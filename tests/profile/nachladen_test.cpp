@@ -21,6 +21,8 @@ TEST_F(nachladen, nurEinNeuerInhaltOhneBearbeitungLaedtNeu) {
     neu.replace(neu.find("<City>80|"), 9, "<City>99|");
     std::string kaputt = neu;
     kaputt.erase(kaputt.find("</City>"), 7);
+    std::string keineZahl = alt;
+    keineZahl.replace(keineZahl.find("<City>80|"), 9, "<City>8O|");
     using schritt = std::function<void(speicherablage&, profilformular&, const fs::path&)>;
     const struct {
         const char* fall;
@@ -63,6 +65,8 @@ TEST_F(nachladen, nurEinNeuerInhaltOhneBearbeitungLaedtNeu) {
              fs::create_directory(d);
          },
          false, false, "80", "96"},
+        {"keine Zahl in der Datei", [&](auto&, auto&, auto& d) { schreiben(d, keineZahl); }, true,
+         true, "8O", "96"},
         {"halb geschrieben", [&](auto&, auto&, auto& d) { schreiben(d, kaputt); }, true, false,
          "80", "96"},
     };
@@ -81,6 +85,24 @@ TEST_F(nachladen, nurEinNeuerInhaltOhneBearbeitungLaedtNeu) {
         EXPECT_FALSE(formular.stillNachladen()) << fall.fall << ": the same bytes load once";
         fs::remove_all(datei);
     }
+}
+
+// The route planner changes a route value while a vehicle field is edited;
+// writing the vehicle half then must not make the stale route fields count
+// as showing the file: the next check brings the route value.
+TEST_F(nachladen, eigenesSchreibenNachFremderAenderungLaedtDieAndereHaelfte) {
+    std::string fremd = demotext();
+    fremd.replace(fremd.find("<Value>1.0<"), 11, "<Value>1.7<");
+    const fs::path datei = einstellungen(demotext());
+    speicherablage f;
+    profilformular formular(f);
+    formular.lesen();
+    f.setzeFeld(20, "99");
+    schreiben(datei, fremd);
+    EXPECT_FALSE(formular.stillNachladen()) << "an edited field: nothing is reloaded";
+    formular.fahrzeugUebernehmen();
+    formular.stillNachladen();
+    EXPECT_EQ(f.felder[56], "1.7") << "the route field still shows the value before the change";
 }
 
 } // namespace

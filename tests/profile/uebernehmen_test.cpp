@@ -145,6 +145,16 @@ TEST_F(uebernehmen, bearbeitetIstWasWederGeladenNochGeschriebenIst) {
     EXPECT_FALSE(formular_.bearbeitet());
 }
 
+// Leaving a field only tidies what the file held ("1" gets ".0"): nothing
+// was typed, so closing has no edit to ask about.
+TEST_F(uebernehmen, verlassenOhneTippenIstKeineBearbeitung) {
+    std::string text = demotext();
+    text.replace(text.find("<Value>1.0<"), 11, "<Value>1<");
+    laden(text);
+    feldVerlassen(fenster_, 56);
+    EXPECT_FALSE(formular_.bearbeitet()) << fenster_.felder[56];
+}
+
 // Another program changes the file while the question is open: Yes then
 // writes nothing, and the other program's text stays. The backup folder,
 // already holding the 20 copies kept, stays as it was.

@@ -894,10 +894,14 @@ class mainformTest : public QObject {
         QCOMPARE(stadt->cursorPosition(), 1);
 
         // The watch on the replaced file was renewed: a second save shows too.
+        // A field entered with the tab key, its text selected, stays so:
+        // what the user types next replaces it.
+        stadt->selectAll();
         text.replace(text.find("<City>99|"), 9, "<City>77|");
         std::ofstream(daten_ / "neu.tmp", std::ios::binary) << text;
         fs::rename(daten_ / "neu.tmp", einstellungen_);
         QTRY_COMPARE_WITH_TIMEOUT(feld(f, 20), QString("77"), 20000);
+        QCOMPARE(stadt->selectedText(), QString("77"));
     }
 
     void kontextmenueAufDeutsch() {
