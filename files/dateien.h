@@ -40,6 +40,12 @@ bool ordnerExistiert(std::string_view name);
 // The whole content. Never creates a file.
 std::string dateiLesen(std::string_view name);
 
+// The content block by block, for a file that may be far larger than what
+// is needed of it: `weiter` gets each block in order and ends the read by
+// returning false.
+void dateiBlockweiseLesen(std::string_view name,
+                          const std::function<bool(std::string_view block)>& weiter);
+
 // Replaces the file, or creates it, with exactly `inhalt`. The new content
 // goes to a temporary file in the same folder, is flushed to disk and then
 // moved over the old file, so on any failure the old file stays as it was

@@ -386,6 +386,22 @@ std::string dateiLesen(std::string_view name) {
     return inhalt;
 }
 
+void dateiBlockweiseLesen(std::string_view name,
+                          const std::function<bool(std::string_view)>& weiter) {
+    namePruefen(name);
+    const std::string utf8(name);
+    deskriptor fd(::open(utf8.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    if (fd.fd() < 0) {
+        throw systemfehler(errno, utf8);
+    }
+    std::string block(blockgroesse, '\0');
+    while (const std::size_t n = lesenBis(fd.fd(), block.data(), block.size(), utf8)) {
+        if (!weiter(std::string_view(block.data(), n))) {
+            return;
+        }
+    }
+}
+
 void ordnerAnlegen(std::string_view name) {
     namePruefen(name);
     const std::string utf8(name);

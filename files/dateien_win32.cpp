@@ -409,6 +409,23 @@ std::string dateiLesen(std::string_view zielname) {
     return ganzLesen(h.h(), name, vorgang::laden);
 }
 
+void dateiBlockweiseLesen(std::string_view zielname,
+                          const std::function<bool(std::string_view)>& weiter) {
+    namePruefen(zielname);
+    const std::string name(zielname);
+    griff h(zumLesen(windowsname(zielname)));
+    if (!h.gueltig()) {
+        scheitern(name, vorgang::laden);
+    }
+    std::string block(blockgroesse, '\0');
+    while (const std::size_t n =
+               lesenBis(h.h(), block.data(), block.size(), name, vorgang::laden)) {
+        if (!weiter(std::string_view(block.data(), n))) {
+            return;
+        }
+    }
+}
+
 void ordnerAnlegen(std::string_view zielname) {
     namePruefen(zielname);
     const std::string name(zielname);

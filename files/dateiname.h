@@ -20,6 +20,9 @@ void namePruefen(std::string_view name);
 // still finds room for its temporary one.
 std::string vorlaeufigerName(std::string_view dateiname, std::string_view kennung);
 
+// The block a block-wise read takes at a time.
+inline constexpr std::size_t blockgroesse = std::size_t{1} << 20;
+
 // A random tag for a temporary name, different on every call: `art` and
 // `zufallslaenge` lowercase letters or digits.
 inline constexpr std::size_t zufallslaenge = 8;

@@ -99,16 +99,46 @@ bool haeltProfile(std::string_view text) {
     return false;
 }
 
+namespace {
+
+// Whether the file holds a profile, read block by block: a large settings
+// file keeps its profiles at its end, and a file of that name may be far
+// larger than any settings file. The read ends at the first profile, at
+// `frist` or when `halt` asks; then `vorzeitig` is set.
+bool dateiHaeltProfile(const std::string& datei, std::chrono::steady_clock::time_point frist,
+                       const std::stop_token& halt, bool& vorzeitig) {
+    // Enough of the previous block for a marker that spans two blocks.
+    constexpr std::size_t ueberhang = 32;
+    std::string text;
+    bool gefunden = false;
+    dateiBlockweiseLesen(datei, [&](std::string_view block) {
+        text.append(block);
+        gefunden = haeltProfile(text);
+        if (gefunden) {
+            return false;
+        }
+        if (halt.stop_requested() || std::chrono::steady_clock::now() > frist) {
+            vorzeitig = true;
+            return false;
+        }
+        text.erase(0, text.size() - std::min(text.size(), ueberhang));
+        return true;
+    });
+    return gefunden;
+}
+
+} // namespace
+
 einstellungssuche einstellungenSuchen(std::string_view heim,
                                       std::chrono::steady_clock::time_point frist,
                                       std::size_t eintraege, std::stop_token halt) {
     const ordnerlauf lauf = dateienSuchen(heim, profilformular::einstellungsdatei,
-                                          suchordnerBetreten, {frist, eintraege}, std::move(halt));
+                                          suchordnerBetreten, {frist, eintraege}, halt);
     einstellungssuche ergebnis{{}, lauf.vorzeitig};
     for (const gefundenedatei& datei : lauf.dateien) {
         try {
-            if (haeltProfile(
-                    dateiLesen(datei.ordner + std::string(profilformular::einstellungsdatei)))) {
+            if (dateiHaeltProfile(datei.ordner + std::string(profilformular::einstellungsdatei),
+                                  frist, halt, ergebnis.vorzeitig)) {
                 ergebnis.funde.push_back({datei.ordner, datei.geaendert});
             }
         } catch (const laufzeitfehler&) {

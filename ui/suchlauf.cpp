@@ -16,8 +16,14 @@ void suchlauf::starten() {
     // A stopped run ends within a few hundred entries; the old thread is
     // joined here.
     faden_ = std::jthread([this, nummer](std::stop_token halt) {
-        einstellungssuche ergebnis = einstellungenSuchen(
-            heimordner(), std::chrono::steady_clock::now() + suchdauer, sucheintraege, halt);
+        einstellungssuche ergebnis{{}, true};
+        try {
+            ergebnis = einstellungenSuchen(
+                heimordner(), std::chrono::steady_clock::now() + suchdauer, sucheintraege, halt);
+        } catch (const std::exception&) {
+            // Out of memory, say: the search offers nothing, and the window
+            // goes on as it would without a find.
+        }
         QMetaObject::invokeMethod(
             this,
             [this, nummer, ergebnis = std::move(ergebnis)] {
