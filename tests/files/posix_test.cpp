@@ -15,6 +15,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 
 namespace {
@@ -122,6 +123,41 @@ TEST_F(posix, jederFehlschlagWirdGemeldet) {
     ASSERT_EQ(gemeldet.size(), 3u) << "a flush of the file, its close, a flush of the folder";
     for (const int schritt : gemeldet) {
         EXPECT_NE(verlaufBeiFehler(schritt).ergebnis, 0) << "call " << schritt;
+    }
+}
+
+// Refused for lack of permission, a read and a folder that cannot be made
+// get advice that fits: no write protection to take off a file that only
+// could not be read, and no file's rights where a folder is the matter.
+TEST_F(posix, verweigerterZugriffRaetPassend) {
+    if (::getuid() != 0) {
+        GTEST_SKIP() << "needs root to act as nobody";
+    }
+    schreiben("geheim.xml", "x");
+    fs::permissions("geheim.xml", fs::perms::owner_read);
+    const fs::path fest = festerOrdner(ordner_);
+    const struct {
+        std::function<void()> aufruf;
+        const char* unpassend;
+    } faelle[] = {
+        {[] { dateiLesen("geheim.xml"); }, "Schreibschutz"},
+        {[&] { ordnerAnlegen((fest / "Sicherungen").string()); }, "der Datei"},
+    };
+    for (const auto& f : faelle) {
+        if (::fork() == 0) {
+            std::string text;
+            try {
+                alsNiemand();
+                f.aufruf();
+            } catch (const laufzeitfehler& e) {
+                text = e.beschreibung();
+            }
+            std::fprintf(stderr, "%s\n", text.c_str());
+            ::_exit(!text.empty() && text.find(f.unpassend) == std::string::npos ? 0 : 1);
+        }
+        int status = 0;
+        ::wait(&status);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << f.unpassend;
     }
 }
 

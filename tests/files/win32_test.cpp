@@ -122,6 +122,37 @@ TEST_F(win32, alteFassungKommtZurueck) {
     EXPECT_EQ(eintraege(), 1);
 }
 
+// Where the old version cannot be put back, the message sends the user to
+// it under its temporary name: no later save into the folder may delete
+// it, though it carries the same tag as one that a held save left.
+BOOL WINAPI verweigert(LPCWSTR, LPCWSTR, DWORD) {
+    ::SetLastError(ERROR_WRITE_PROTECT);
+    return FALSE;
+}
+
+TEST_F(win32, nichtZurueckgelegteFassungBleibt) {
+    schreiben("ApplicationSettings.xml", "alt");
+    __imp_ReplaceFileW = ohneNeue;
+    __imp_MoveFileExW = verweigert;
+    const std::string text = meldung([] { dateiErsetzen("ApplicationSettings.xml", "neu"); });
+    __imp_MoveFileExW = echtesVerschieben;
+    __imp_ReplaceFileW = echtesErsetzen;
+    EXPECT_NE(text.find("von Hand"), std::string::npos) << text;
+    const auto bisher = [] {
+        for (const auto& e : fs::directory_iterator(".")) {
+            if (e.path().filename().string().starts_with(".ApplicationSettings.xml.bisher")) {
+                return lesen(e.path());
+            }
+        }
+        return std::string("(fehlt)");
+    };
+    ASSERT_EQ(bisher(), "alt");
+    schreiben("ApplicationSettings.xml", "vorgabe"); // the route planner starts afresh
+    dateiErsetzen("ApplicationSettings.xml", "neu");
+    dateiSchreiben("ini.txt", "C:\\navi\\");
+    EXPECT_EQ(bisher(), "alt");
+}
+
 // A backup copy that another program holds: the message says once that
 // nothing was written, with no doubled full stop.
 TEST_F(win32, gesperrteSicherungskopie) {

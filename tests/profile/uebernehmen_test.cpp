@@ -591,6 +591,16 @@ TEST_F(uebernehmen, schreibgeschuetzteDateiBleibtUnberuehrt) {
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 }
 
+// A write that changes no value and is refused keeps no copy either:
+// that the file still holds the text to be written does not mean it was
+// written.
+TEST_F(uebernehmen, unveraendertVerweigertBleibtOhneKopie) {
+    laden(demotext());
+    fs::permissions(datei_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(fehlernummer([&] { formular_.fahrzeugUebernehmen(); }), 70);
+    EXPECT_TRUE(!fs::exists(sicherungsordner) || fs::is_empty(sicherungsordner));
+}
+
 TEST_F(uebernehmen, rechteBleibenErhalten) {
 #ifdef _WIN32
     GTEST_SKIP() << "Windows has no permission bits beside the read-only attribute";

@@ -64,6 +64,19 @@ TEST_F(zurueckholen, eineFehlendeGruppeBleibtWieJetzt) {
               (std::vector<std::string>{"LKW – fehlt in der Datei, bleibt wie jetzt"}));
 }
 
+// A file whose vehicle profile lacks its speeds' "<City>": that group is
+// missing and stays, and the factors' "<City>" gets the backup's factors,
+// never its speeds.
+TEST_F(zurueckholen, eineFehlendeGruppeNimmtKeinerAnderenIhrenPlatz) {
+    const std::string speed = "<City>80|70|50|50|50|30|20|15</City>";
+    jetzt_ = ersetzt(jetzt_, speed, "");
+    const std::string sicherung =
+        ersetzt(demotext(), "<City>1.0|0.95|0.9|0.85|0.7|", "<City>1.0|0.95|0.8|0.85|0.7|");
+    const std::string ergebnis = eingesetzt(sicherung);
+    EXPECT_EQ(ergebnis,
+              ersetzt(jetzt_, "<City>1.0|0.95|0.9|0.85|0.7|", "<City>1.0|0.95|0.8|0.85|0.7|"));
+}
+
 TEST_F(zurueckholen, eineDateiOhneProfileWirdAbgewiesen) {
     EXPECT_EQ(
         fehlernummer([&] { sicherungVergleichen(jetzt_, "<Name>Car Fastest</Name>", namen_); }), 5);
@@ -107,6 +120,21 @@ TEST_F(zurueckholen, dieAeltereSicherungNachZweiSchreibvorgaengen) {
     liste = formular.sicherungen();
     ASSERT_EQ(liste.size(), 3u);
     EXPECT_EQ(lesen(liste[0].datei), zweimal);
+}
+
+// Like both writers, a restore writes nothing until a load has read the
+// settings file from the folder in "ini.txt": without "ini.txt" it must not
+// take a backup's values into a file in the working directory.
+TEST_F(zurueckholen, ohneGeladeneDateiWirdNichtsZurueckgeholt) {
+    schreiben("ApplicationSettings.xml", jetzt_);
+    const std::string alt =
+        sichern("ApplicationSettings.xml", ersetzt(jetzt_, "<Open>130|", "<Open>140|"), 0);
+    speicherablage fenster;
+    profilformular formular(fenster);
+    formular.lesen();
+    EXPECT_EQ(fehlernummer([&] { formular.sicherungZurueckholen(alt); }), 53);
+    EXPECT_EQ(lesen("ApplicationSettings.xml"), jetzt_);
+    EXPECT_EQ(formular.sicherungen().size(), 1u);
 }
 
 } // namespace
