@@ -68,7 +68,7 @@ inline constexpr std::array<meldungszeile, 29> meldungstabelle{{
      "Bitte prüfen, ob der Ordner stimmt und die Datei noch dort liegt."},
     {meldung::keinZugriff, laufzeitfehler::zugriffVerweigert,
      "Tamvoril darf nicht auf „{datei}“ zugreifen: {ursache}.",
-     "Bitte die Rechte der Datei und ihres Ordners prüfen und ihr den Schreibschutz nehmen."},
+     "Bitte prüfen, ob Sie „{datei}“ und den Ordner darüber lesen und ändern dürfen."},
     {meldung::zugriffsfehler, laufzeitfehler::pfadZugriffsfehler,
      "Der Zugriff auf „{datei}“ ist fehlgeschlagen: {ursache}.",
      "Bitte erneut versuchen; bleibt der Fehler, den Datenträger oder die Netzwerkverbindung prüfen."},

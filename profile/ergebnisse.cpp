@@ -30,22 +30,16 @@ double wert(const ablage& fenster, std::int16_t index) {
     }
 }
 
-// Every "," becomes "."; a factor or value that reads as a number without a
-// "." gets ".0". Any other text stays as typed: completed, "abc" would be
-// quoted back to the user as "abc.0", and an emptied field would read as 0
-// and be written as a factor of 0, where left empty the write refuses it.
-void aufraeumen(ablage& fenster, std::int16_t index, std::string text) {
-    if (text.find(',') != std::string::npos) {
-        std::replace(text.begin(), text.end(), ',', '.');
-        fenster.setzeFeld(index, text);
-    }
+} // namespace
+
+std::string aufgeraeumt(std::int16_t index, std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
     if (artDesFeldes(index) == feldart::faktor && text.find('.') == std::string::npos &&
         !ablehnungsgrund(text) && !ablehnungsgrund(text + ".0")) {
-        fenster.setzeFeld(index, text + ".0");
+        text += ".0";
     }
+    return text;
 }
-
-} // namespace
 
 void berechnen(ablage& fenster) {
     for (int k = 0; k < strassenklassen; ++k) {
@@ -78,7 +72,9 @@ void feldVerlassen(ablage& fenster, std::int16_t index) {
     // A field that nothing was loaded into holds no number to tidy or count.
     const bool geladen = text != platzhalter;
     if (geladen) {
-        aufraeumen(fenster, index, text);
+        if (std::string neu = aufgeraeumt(index, text); neu != text) {
+            fenster.setzeFeld(index, std::move(neu));
+        }
     }
     // Marked before the products, whose run may stop at another field.
     feldMarkieren(fenster, index);

@@ -11,11 +11,16 @@
 // (overflow); the boxes written before keep their new texts.
 void berechnen(ablage& fenster);
 
-// Tidies the field the user has just left: every "," becomes "."; a factor
-// or value field with text but without a "." is completed with ".0" (an
-// empty or blank one stays as it is, for the write to refuse), a speed field
-// is kept as typed. Then the field is marked as the write guard judges it,
+// Tidies the field the user has just left as `aufgeraeumt` says. Then the
+// field is marked as the write guard judges it,
 // and the products are recomputed, since a speed counts in them as much as
 // a factor. A field that still holds the placeholder is only marked as not
 // loaded.
 void feldVerlassen(ablage& fenster, std::int16_t index);
+
+// What leaving the field makes of `text`: every "," becomes "."; a factor or
+// value that reads as a number without a "." gets ".0". Any other text
+// stays as typed: completed, "abc" would be quoted back to the user as
+// "abc.0", and an emptied field would read as 0 and be written as a factor
+// of 0, where left empty the write refuses it.
+std::string aufgeraeumt(std::int16_t index, std::string text);

@@ -33,6 +33,12 @@ std::string_view profilformular::gewaehltesProfil(profilart profil, zweck wofuer
 }
 
 void profilformular::lesen() {
+    if (felderLaden()) {
+        berechnen(fenster_);
+    }
+}
+
+bool profilformular::felderLaden() {
     // Every field not filled shows the placeholder afterwards.
     fenster_.feldwerteZurueckhalten(platzhalter);
     geladen_.reset();
@@ -46,9 +52,7 @@ void profilformular::lesen() {
     }
     fenster_.feldwerteSchreiben();
     nachDemLaden();
-    if (geladen) {
-        berechnen(fenster_);
-    }
+    return geladen;
 }
 
 void profilformular::nachDemLaden() {

@@ -1,5 +1,7 @@
 #include "ladestand.h"
 
+#include "ergebnisse.h"
+
 void ladestand::merken(const ablage& fenster) {
     texte_.emplace();
     for (std::int16_t i = 0; i < ablage::anzahlFelder; ++i) {
@@ -26,7 +28,9 @@ bool ladestand::bearbeitet(const ablage& fenster) const {
         return false;
     }
     for (std::int16_t i = 0; i < ablage::anzahlFelder; ++i) {
-        if (fenster.feld(i) != (*texte_)[static_cast<std::size_t>(i)]) {
+        // Leaving a field tidies its text; that alone is no edit.
+        if (aufgeraeumt(i, fenster.feld(i)) !=
+            aufgeraeumt(i, (*texte_)[static_cast<std::size_t>(i)])) {
             return true;
         }
     }

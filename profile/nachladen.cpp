@@ -14,6 +14,15 @@ bool profilformular::dateiGeaendert() const {
     }
 }
 
+bool profilformular::markeInEinemFeld() const {
+    for (std::int16_t i = 0; i < ablage::anzahlFelder; ++i) {
+        if (fenster_.feld(i).find('<') != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool profilformular::stillNachladen() {
     if (fenster_.pfadAktiv() || bearbeitet() || !dateiGeaendert()) {
         return false;
@@ -25,14 +34,28 @@ bool profilformular::stillNachladen() {
     }
     const auto alterStand = geladen_;
     try {
-        lesen();
-        return true;
-    } catch (const laufzeitfehler&) {
-        // The stand of a file that was read stays noted, so the same bytes
-        // are not tried again, but the next change is.
-        if (!geladen_) {
-            geladen_ = alterStand;
+        const bool geladen = felderLaden();
+        if (!geladen || !markeInEinemFeld()) {
+            if (geladen) {
+                try {
+                    berechnen(fenster_);
+                } catch (const laufzeitfehler&) {
+                    // The file holds a value that is no number: it shows,
+                    // framed as refused, and the products stand as far as
+                    // they go.
+                }
+            }
+            return true;
         }
+    } catch (const laufzeitfehler&) {
+        // Put back below.
+    }
+    // A load that failed, or found a marker inside a value list where the
+    // file is still being written: the fields stay. The stand of a file that
+    // was read stays noted, so the same bytes are not tried again, but the
+    // next change is.
+    if (!geladen_) {
+        geladen_ = alterStand;
     }
     for (std::int16_t i = 0; i < ablage::anzahlFelder; ++i) {
         fenster_.setzeFeld(i, vorher[static_cast<std::size_t>(i)]);

@@ -88,11 +88,20 @@ class profilformular {
     bool gruppenLaden();
     // After every load: marks the fields and notes what they show.
     void nachDemLaden();
+    // The load without the products: true when the settings file was read.
+    bool felderLaden();
+    // True where a field holds a "<": a value list whose end marker is
+    // missing, as in a file still being written.
+    bool markeInEinemFeld() const;
     void uebernehmen(profilart profil);
     void pfadBearbeiten();
     // The profile name of the vehicle or route caption.
     std::string_view gewaehltesProfil(profilart profil, zweck wofuer) const;
     std::string dateiname() const { return pfad_ + std::string(einstellungsdatei); }
+    // The settings file that the fields show, for a write or a restore;
+    // without one loaded from the folder in "ini.txt" a write would go into
+    // a folder the user never chose, so it raises "nothing loaded" (53).
+    std::string geladenerDateiname() const;
 
     ablage& fenster_;
     std::string pfad_;

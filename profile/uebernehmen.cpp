@@ -67,6 +67,13 @@ std::string bestaetigungspassage(std::string_view text, const profilbereich& ber
 
 } // namespace
 
+std::string profilformular::geladenerDateiname() const {
+    if (!geladen_) {
+        throw meldungsfehler(meldung::nichtGeladen, {{"datei", std::string(einstellungsdatei)}});
+    }
+    return dateiname();
+}
+
 void profilformular::fahrzeugUebernehmen() {
     uebernehmen(profilart::fahrzeug);
 }
@@ -76,12 +83,9 @@ void profilformular::routeUebernehmen() {
 }
 
 void profilformular::uebernehmen(profilart profil) {
-    if (!geladen_) {
-        throw meldungsfehler(meldung::nichtGeladen, {{"datei", std::string(einstellungsdatei)}});
-    }
+    const std::string datei = geladenerDateiname();
     felderPruefen(fenster_, profil);
     const std::string_view name = gewaehltesProfil(profil, zweck::schreiben);
-    const std::string datei = dateiname();
     spleisstext text(dateiLesen(datei));
 
     // The profile is rewritten apart from the rest of the text: its groups
@@ -114,11 +118,18 @@ void profilformular::uebernehmen(profilart profil) {
     if (!fenster_.frageJaNein(std::string(frage) + passage, aenderungen)) {
         return;
     }
+    // Whether the window showed the file as read: another program may have
+    // changed it since the load, in the half not written too.
+    const bool gezeigt = geladen_ == standVon(text.text());
     gesichertErsetzen(datei, text, [&](spleisstext& t) {
         t.ersetzen(anfang, bereich.ende - anfang, profiltext);
     });
-    // The file now holds what the fields of this half show: the own write
-    // is no change on disk, and these fields count as unedited again.
-    geladen_ = standVon(text.text());
+    // The fields of this half now show the file and count as unedited. The
+    // own write is no change on disk, unless the other half shows an older
+    // file: then the file stays changed for the window, which loads it
+    // again once no field is edited.
+    if (gezeigt) {
+        geladen_ = standVon(text.text());
+    }
     stand_.merken(fenster_, profil);
 }

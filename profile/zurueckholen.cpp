@@ -38,20 +38,43 @@ std::vector<profil> neunProfile() {
     return profile;
 }
 
-// The value passage of `gruppe` within the profile `bereich`, or nothing when
-// the text lacks the profile or the group.
-std::optional<teilstuecke> gruppeIn(std::string_view text, const profilbereich& bereich,
-                                    std::string_view name, const feldgruppe& gruppe) {
-    if (bereich.name == 0) {
-        return std::nullopt;
+// The value passage of each group of the kind `art` within the profile
+// `bereich`, in the order of the field map; nothing where the text lacks the
+// profile or the group. Where a group's own marker is missing, its search
+// may run on to another group's passage (a "<City>" of the speeds missing,
+// that of the preference factors); the passage belongs to the group that
+// names it with more markers, and the other counts as missing.
+std::vector<std::optional<teilstuecke>> gruppenIn(std::string_view text,
+                                                  const profilbereich& bereich,
+                                                  std::string_view name, profilart art) {
+    std::vector<std::optional<teilstuecke>> passagen;
+    std::vector<const feldgruppe*> gruppen;
+    for (const feldgruppe& gruppe : feldgruppen) {
+        if (gruppe.profil != art) {
+            continue;
+        }
+        std::optional<teilstuecke> teile;
+        if (bereich.name != 0) {
+            teile = textroutine{}.zerlegeAb(text, bereich.name, bereich.ende, name, gruppe.such2,
+                                            gruppe.such3, gruppe.suchnach1, "", "");
+            if (textroutine::istFehler(*teile)) {
+                teile.reset();
+            }
+        }
+        passagen.push_back(teile);
+        gruppen.push_back(&gruppe);
     }
-    const teilstuecke teile =
-        textroutine{}.zerlegeAb(text, bereich.name, bereich.ende, name, gruppe.such2, gruppe.such3,
-                                gruppe.suchnach1, "", "");
-    if (textroutine::istFehler(teile)) {
-        return std::nullopt;
+    const auto markenzahl = [&](std::size_t i) { return gruppen[i]->such3.empty() ? 1 : 2; };
+    for (std::size_t i = 0; i < passagen.size(); ++i) {
+        for (std::size_t j = 0; j < passagen.size(); ++j) {
+            if (i != j && passagen[i] && passagen[j] &&
+                (*passagen[i])[0].size() == (*passagen[j])[0].size() &&
+                markenzahl(i) < markenzahl(j)) {
+                passagen[i].reset();
+            }
+        }
     }
-    return teile;
+    return passagen;
 }
 
 std::string fehltZeile(const std::string& vorn, bool inDerSicherung) {
@@ -83,20 +106,23 @@ sicherungsvergleich sicherungVergleichen(std::string_view jetzt, std::string_vie
             ergebnis.zeilen.push_back(fehltZeile(vorn, dort.name == 0));
             continue;
         }
+        const auto a = gruppenIn(jetzt, hier, p.name, p.art);
+        const auto b = gruppenIn(sicherung, dort, p.name, p.art);
+        std::size_t g = 0;
         for (const feldgruppe& gruppe : feldgruppen) {
             if (gruppe.profil != p.art) {
                 continue;
             }
-            const auto a = gruppeIn(jetzt, hier, p.name, gruppe);
-            const auto b = gruppeIn(sicherung, dort, p.name, gruppe);
-            if (!a || !b) {
+            const auto& alt = a[g];
+            const auto& neu = b[g++];
+            if (!alt || !neu) {
                 const auto erstes = static_cast<std::size_t>(gruppe.erstesFeld);
                 ergebnis.zeilen.push_back(
-                    fehltZeile(vorn + "Felder ab „" + namen[erstes] + "“: ", !b));
+                    fehltZeile(vorn + "Felder ab „" + namen[erstes] + "“: ", !neu));
                 continue;
             }
-            const auto alte = listenwerte((*a)[1], gruppe.anzahl);
-            const auto neue = listenwerte((*b)[1], gruppe.anzahl);
+            const auto alte = listenwerte((*alt)[1], gruppe.anzahl);
+            const auto neue = listenwerte((*neu)[1], gruppe.anzahl);
             for (std::size_t i = 0; i < alte.size(); ++i) {
                 if (alte[i] != neue[i]) {
                     ++ergebnis.anders;
@@ -129,29 +155,19 @@ void sicherungEinsetzen(spleisstext& jetzt, std::string_view sicherung) {
     std::vector<spleissung> spleissungen;
     const std::string_view text = jetzt.text();
     for (const profil& p : neunProfile()) {
-        const profilbereich hier = profilSuchen(text, p.name);
-        const profilbereich dort = profilSuchen(sicherung, p.name);
-        for (const feldgruppe& gruppe : feldgruppen) {
-            if (gruppe.profil != p.art) {
-                continue;
-            }
-            const auto a = gruppeIn(text, hier, p.name, gruppe);
-            const auto b = gruppeIn(sicherung, dort, p.name, gruppe);
-            if (a && b) {
-                spleissungen.push_back({(*a)[0].size(), (*a)[1].size(), (*b)[1]});
+        const auto a = gruppenIn(text, profilSuchen(text, p.name), p.name, p.art);
+        const auto b = gruppenIn(sicherung, profilSuchen(sicherung, p.name), p.name, p.art);
+        for (std::size_t g = 0; g < a.size(); ++g) {
+            if (a[g] && b[g]) {
+                spleissungen.push_back({(*a[g])[0].size(), (*a[g])[1].size(), (*b[g])[1]});
             }
         }
     }
     // From the end backwards, so that every position still holds in the
-    // text as it was read. Two groups of an odd profile may find the same
-    // passage; it is taken once.
+    // text as it was read; each passage has one group.
     std::ranges::sort(spleissungen, std::greater{}, &spleissung::stelle);
-    std::size_t frei = text.size() + 1; // where the passage spliced last begins
     for (const spleissung& s : spleissungen) {
-        if (s.stelle < frei && s.stelle + s.laenge <= frei) {
-            jetzt.ersetzen(s.stelle, s.laenge, s.neu);
-            frei = s.stelle;
-        }
+        jetzt.ersetzen(s.stelle, s.laenge, s.neu);
     }
 }
 
@@ -161,14 +177,14 @@ std::vector<sicherungsangabe> profilformular::sicherungen() const {
 
 std::function<sicherungsvergleich(const std::string&)>
 profilformular::sicherungsvergleicher() const {
-    return [jetzt = dateiLesen(dateiname()),
+    return [jetzt = dateiLesen(geladenerDateiname()),
             namen = feldnamenLesen(fenster_)](const std::string& sicherung) {
         return sicherungVergleichen(jetzt, dateiLesen(sicherung), namen);
     };
 }
 
 void profilformular::sicherungZurueckholen(const std::string& sicherung) {
-    const std::string datei = dateiname();
+    const std::string datei = geladenerDateiname();
     const std::string alt = dateiLesen(sicherung);
     spleisstext text(dateiLesen(datei));
     sicherungsvergleich v = sicherungVergleichen(text.text(), alt, feldnamenLesen(fenster_));
