@@ -136,7 +136,7 @@ inline constexpr std::array<meldungszeile, 29> meldungstabelle{{
      "Vor dem Schreiben ließ sich keine Sicherungskopie anlegen, darum wurde nichts geschrieben.",
      "{ursache}"},
     {meldung::sicherungOhneProfile, laufzeitfehler::ungueltigesArgument,
-     "Die gewählte Sicherung enthält keines der neun Geschwindigkeitsprofile; nichts wurde geschrieben.",
+     "Die gewählte Sicherung enthält keines der neun Geschwindigkeitsprofile, und aus ihr lässt sich nichts zurückholen.",
      "Bitte eine andere Sicherung wählen."},
     {meldung::elementFehlt, laufzeitfehler::elementFehlt,
      "Das Fenster hat kein Steuerelement „{element}“.",

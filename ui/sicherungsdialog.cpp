@@ -1,6 +1,7 @@
 #include "sicherungsdialog.h"
 
 #include "laufzeitfehler.h"
+#include "meldungen.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -84,8 +85,18 @@ sicherungsdialog::sicherungsdialog(QWidget* eltern, std::vector<eintrag> eintrae
                     this, [this, zeile, v] { ergebnisZeigen(zeile, v); }, Qt::QueuedConnection);
             } catch (const laufzeitfehler& f) {
                 const QString text = QString::fromStdString(f.beschreibung());
+                const bool lesbar = f.nummer() == laufzeitfehler::ungueltigesArgument;
                 QMetaObject::invokeMethod(
-                    this, [this, zeile, text] { fehlerZeigen(zeile, text); }, Qt::QueuedConnection);
+                    this, [this, zeile, text, lesbar] { fehlerZeigen(zeile, text, lesbar); },
+                    Qt::QueuedConnection);
+            } catch (const std::exception&) {
+                // Out of memory on a stray huge file, say: that row cannot be
+                // compared.
+                const QString text =
+                    QString::fromStdString(meldungstext(meldung::speichermangel, {}));
+                QMetaObject::invokeMethod(
+                    this, [this, zeile, text] { fehlerZeigen(zeile, text, true); },
+                    Qt::QueuedConnection);
             }
         }
     });
@@ -113,9 +124,10 @@ void sicherungsdialog::ergebnisZeigen(int zeile, const sicherungsvergleich& v) {
     }
 }
 
-void sicherungsdialog::fehlerZeigen(int zeile, const QString& text) {
+void sicherungsdialog::fehlerZeigen(int zeile, const QString& text, bool lesbar) {
     const auto i = static_cast<std::size_t>(zeile);
-    liste_->item(zeile)->setText(eintraege_[i].zeit + " – nicht lesbar");
+    liste_->item(zeile)->setText(eintraege_[i].zeit +
+                                 (lesbar ? " – nicht verwendbar" : " – nicht lesbar"));
     einzelheiten_[i] = text;
     if (liste_->currentRow() == zeile) {
         auswahlZeigen();

@@ -41,7 +41,9 @@ class sicherungsdialog : public QDialog {
 
   private:
     void ergebnisZeigen(int zeile, const sicherungsvergleich& v);
-    void fehlerZeigen(int zeile, const QString& text);
+    // A backup that could not be compared: not readable, or readable but
+    // of no use (no profiles, too large).
+    void fehlerZeigen(int zeile, const QString& text, bool lesbar);
     void auswahlZeigen();
 
     std::vector<eintrag> eintraege_;
