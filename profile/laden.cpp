@@ -6,6 +6,7 @@
 #include "pfaddatei.h"
 #include "profilformular.h"
 #include "werteliste.h"
+#include "zeilentexte.h"
 
 namespace {
 
@@ -72,8 +73,13 @@ bool profilformular::gruppenLaden() {
     fenster_.setzePfadtext(pfad_);
 
     if (!dateiExistiert(dateiname())) {
+        // Said in the window, not in a box: the user may be about to give
+        // another folder anyway.
+        fenster_.pfadnotizZeigen(ordnerExistiert(pfad_) ? dateiFehltText(pfad_)
+                                                        : ordnerFehltText(pfad_));
         return false;
     }
+    fenster_.pfadnotizZeigen("");
     // The text lives for this load only: the writers read the file afresh,
     // and a large file must not stay in memory for the life of the window.
     const std::string inhalt = dateiLesen(dateiname());

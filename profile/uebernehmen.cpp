@@ -10,6 +10,7 @@
 #include "textroutine.h"
 #include "werteliste.h"
 #include "zeichensatz.h"
+#include "zeilentexte.h"
 
 #include <ctime>
 #include <vector>
@@ -81,9 +82,10 @@ void profilformular::uebernehmen(profilart profil) {
                                  "“ geladen, nichts wurde geschrieben. Bitte zuerst den Ordner "
                                  "wählen, in dem der Routenplaner seine Einstellungen speichert.");
     }
+    const std::string datei = dateiname();
+    schreibbarPruefen(datei);
     felderPruefen(fenster_, profil);
     const std::string_view name = gewaehltesProfil(profil, zweck::schreiben);
-    const std::string datei = dateiname();
     spleisstext text(dateiLesen(datei));
 
     // The profile is rewritten apart from the rest of the text: its groups
@@ -116,7 +118,15 @@ void profilformular::uebernehmen(profilart profil) {
     if (!fenster_.frageJaNein(std::string(frage) + passage, aenderungen)) {
         return;
     }
-    gesichertErsetzen(datei, text, [&](spleisstext& t) {
+    const schreibergebnis ergebnis = gesichertErsetzen(datei, text, [&](spleisstext& t) {
         t.ersetzen(anfang, bereich.ende - anfang, profiltext);
     });
+    fenster_.statusZeigen(schreibzeile(ergebnis));
+}
+
+void profilformular::schreibbarPruefen(const std::string& datei) const {
+    // Said before the question, not after the user has read the passage.
+    if (schreibgeschuetzt(datei)) {
+        throw laufzeitfehler(laufzeitfehler::zugriffVerweigert, schreibgeschuetztText(datei));
+    }
 }
