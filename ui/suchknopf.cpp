@@ -40,7 +40,7 @@ void MainForm::sucheStarten(bool vomKnopf) {
 }
 
 void MainForm::sucheBeenden() {
-    Label7->clear();
+    pfadnotizZeigen("");
     if (sucheOffen_) {
         sucheOffen_ = false;
         suche_->abbrechen();
