@@ -2,13 +2,12 @@
 
 std::string ordnerFehltText(const std::string& ordner) {
     return "Der Ordner „" + ordner +
-           "“ existiert nicht. Bitte „Pfad“ drücken und den Ordner des Routenplaners wählen.";
+           "“ existiert nicht. Bitte über „Pfad“ einen anderen Ordner wählen.";
 }
 
 std::string dateiFehltText(const std::string& ordner) {
     return "Im Ordner „" + ordner +
-           "“ liegt keine ApplicationSettings.xml. Bitte „Pfad“ drücken und den Ordner des "
-           "Routenplaners wählen.";
+           "“ liegt keine ApplicationSettings.xml. Bitte über „Pfad“ einen anderen Ordner wählen.";
 }
 
 std::string gespeichertText(const std::string& uhrzeit, const std::string& sicherung) {
