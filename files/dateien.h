@@ -37,6 +37,12 @@ bool dateiExistiert(std::string_view name);
 // True for an existing folder.
 bool ordnerExistiert(std::string_view name);
 
+// True for an existing file that dateiErsetzen refuses for its read-only
+// state: without any write permission, or one the user may not write (on
+// Windows: with the read-only attribute). So a caller can say so before it
+// asks anything.
+bool schreibgeschuetzt(std::string_view name);
+
 // The whole content. Never creates a file.
 std::string dateiLesen(std::string_view name);
 

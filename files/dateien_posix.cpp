@@ -362,6 +362,17 @@ bool ordnerExistiert(std::string_view name) {
     return ::stat(std::string(name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool schreibgeschuetzt(std::string_view name) {
+    namePruefen(name);
+    const std::string utf8(name);
+    struct stat st {};
+    if (::stat(utf8.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+        return false;
+    }
+    // The same two checks that ersetzen makes before it touches the file.
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(utf8.c_str(), W_OK) != 0;
+}
+
 std::string dateiLesen(std::string_view name) {
     namePruefen(name);
     const std::string utf8(name);

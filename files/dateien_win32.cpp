@@ -388,6 +388,13 @@ bool dateiExistiert(std::string_view name) {
     return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool schreibgeschuetzt(std::string_view name) {
+    namePruefen(name);
+    const DWORD attribute = ::GetFileAttributesW(windowsname(name).c_str());
+    return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           (attribute & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 bool ordnerExistiert(std::string_view name) {
     namePruefen(name);
     const DWORD attribute = ::GetFileAttributesW(windowsname(name).c_str());

@@ -8,7 +8,9 @@ const meldungszeile& meldungszeileVon(meldung m) {
 
 std::string meldungstext(meldung m, meldungswerte werte) {
     const meldungszeile& zeile = meldungszeileVon(m);
-    const std::string vorlage = std::string(zeile.was) + " " + std::string(zeile.tun);
+    const std::string vorlage = zeile.tun.empty()
+                                    ? std::string(zeile.was)
+                                    : std::string(zeile.was) + " " + std::string(zeile.tun);
     // One pass, so that a value is never searched for further names.
     std::string text;
     std::size_t von = 0;

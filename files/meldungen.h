@@ -42,6 +42,7 @@ enum class meldung {
     markeFehltSchreiben,
     zuWenigeTrenner,
     auswahlOhneProfil,
+    schreibgeschuetzt,
     // Backups.
     sicherungUnmoeglich,
     sicherungOhneProfile,
@@ -49,17 +50,27 @@ enum class meldung {
     elementFehlt,
     speichermangel,
     intern,
+    // Notes and lines the window shows without a box, and its questions:
+    // no number, and a line after a write is not a sentence.
+    ordnerFehlt,
+    dateiFehlt,
+    dateiGefunden,
+    nichtsGefunden,
+    nichtsGefundenVorzeitig,
+    gespeichert,
+    nichtsGeaendert,
+    verwerfen,
 };
 
 struct meldungszeile {
     meldung art;
-    int nummer; // the runtime error number
+    int nummer; // the runtime error number; 0 for none
     std::string_view was;
-    std::string_view tun;
+    std::string_view tun; // empty for a line or a question
 };
 
 // clang-format off
-inline constexpr std::array<meldungszeile, 29> meldungstabelle{{
+inline constexpr std::array<meldungszeile, 38> meldungstabelle{{
     {meldung::nameUngueltig, laufzeitfehler::dateinameFalsch,
      "„{datei}“ kann kein Datei- oder Ordnername sein: {grund}.",
      "Bitte den Namen ohne dieses Zeichen eingeben."},
@@ -132,6 +143,9 @@ inline constexpr std::array<meldungszeile, 29> meldungstabelle{{
     {meldung::auswahlOhneProfil, laufzeitfehler::ungueltigesArgument,
      "Die Auswahl „{auswahl}“ nennt kein {art}; nichts wurde geschrieben.",
      "Bitte ein Profil mit einem der Knöpfe darunter wählen."},
+    {meldung::schreibgeschuetzt, laufzeitfehler::zugriffVerweigert,
+     "Die Datei „{datei}“ ist schreibgeschützt; nichts wurde geschrieben.",
+     "Bitte den Schreibschutz der Datei aufheben (in ihren Eigenschaften) und noch einmal übernehmen."},
     {meldung::sicherungUnmoeglich, 0,
      "Vor dem Schreiben ließ sich keine Sicherungskopie anlegen, darum wurde nichts geschrieben.",
      "{ursache}"},
@@ -147,6 +161,24 @@ inline constexpr std::array<meldungszeile, 29> meldungstabelle{{
     {meldung::intern, 0,
      "Ein interner Fehler hat die Aktion abgebrochen.",
      "Bitte erneut versuchen; bleibt der Fehler, ihn den Entwicklern melden."},
+    {meldung::ordnerFehlt, 0,
+     "Der Ordner „{ordner}“ existiert nicht.",
+     "Bitte über „Pfad“ einen anderen Ordner wählen."},
+    {meldung::dateiFehlt, 0,
+     "Im Ordner „{ordner}“ liegt keine ApplicationSettings.xml.",
+     "Bitte über „Pfad“ einen anderen Ordner wählen."},
+    {meldung::dateiGefunden, 0,
+     "Tamvoril hat die ApplicationSettings.xml in diesem Ordner gefunden.",
+     "„Fertig“ übernimmt ihn."},
+    {meldung::nichtsGefunden, 0,
+     "Unter Ihrem Benutzerordner liegt keine ApplicationSettings.xml mit Profilen.",
+     "Bitte den Ordner von Hand oder mit dem Ordnersymbol wählen."},
+    {meldung::nichtsGefundenVorzeitig, 0,
+     "In den ersten 3 Sekunden fand die Suche keine ApplicationSettings.xml mit Profilen.",
+     "Bitte den Ordner von Hand oder mit dem Ordnersymbol wählen."},
+    {meldung::gespeichert, 0, "Gespeichert um {uhrzeit} – Sicherung: {sicherung}", ""},
+    {meldung::nichtsGeaendert, 0, "Nichts geändert", ""},
+    {meldung::verwerfen, 0, "Nicht übernommene Änderungen verwerfen?", ""},
 }};
 // clang-format on
 

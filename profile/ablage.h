@@ -63,7 +63,7 @@ class ablage {
     virtual bool pfadAktiv() const = 0;
     virtual void setzePfadAktiv(bool aktiv) = 0;
     virtual void setzePfadfarbe(pfadfarbe farbe) = 0;
-    // Moves the keyboard focus into the path box.
+    // Moves the keyboard focus into the path box, with its text selected.
     virtual void pfadFokussieren() = 0;
 
     virtual std::string beschriftung(auswahl welche) const = 0; // Label3(0), Label3(1)
@@ -80,6 +80,12 @@ class ablage {
                              const std::vector<std::string>& aenderungen) = 0;
     // Modal note with an OK button; UTF-8.
     virtual void hinweisen(const std::string& text) = 0;
+    // Lines in the window, without a box, that screen readers announce;
+    // UTF-8, an empty text clears the line. The word after a write, which
+    // stays until the next action:
+    virtual void statusZeigen(const std::string& text) = 0;
+    // The note by the path box on what a load did not find:
+    virtual void pfadnotizZeigen(const std::string& text) = 0;
 
   protected:
     virtual std::string liesFeld(int index) const = 0;

@@ -4,6 +4,7 @@
 #include "gruppensuche.h"
 #include "laufzeitfehler.h"
 #include "leeren.h"
+#include "meldungen.h"
 #include "pfaddatei.h"
 #include "profilformular.h"
 #include "werteliste.h"
@@ -84,8 +85,14 @@ bool profilformular::gruppenLaden() {
     fenster_.setzePfadtext(pfad_);
 
     if (!dateiExistiert(dateiname())) {
+        // Said in the window, not in a box: the user may be about to give
+        // another folder anyway.
+        fenster_.pfadnotizZeigen(
+            meldungstext(ordnerExistiert(pfad_) ? meldung::dateiFehlt : meldung::ordnerFehlt,
+                         {{"ordner", pfad_}}));
         return false;
     }
+    fenster_.pfadnotizZeigen("");
     // The text lives for this load only: the writers read the file afresh,
     // and a large file must not stay in memory for the life of the window.
     const std::string inhalt = dateiLesen(dateiname());

@@ -1,6 +1,10 @@
 #include "ordnerpfad.h"
 
 #include "dateien.h"
+#include "ordnersuche.h"
+#include "profilformular.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -28,4 +32,36 @@ std::string mitTrenner(std::string_view pfadtext) {
         return ordner;
     }
     return ordner + pfadtrenner;
+}
+
+namespace {
+
+bool istEinstellungsdatei(std::string_view name) {
+    const std::string_view datei = profilformular::einstellungsdatei;
+#ifdef _WIN32
+    const auto klein = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return std::ranges::equal(name, datei, {}, klein, klein);
+#else
+    return name == datei;
+#endif
+}
+
+} // namespace
+
+std::string ordnerAusEingabe(std::string_view pfadtext) {
+    std::string text(pfadtext);
+#ifndef _WIN32
+    if (text == "~" || text.starts_with("~/")) {
+        const std::string heim = heimordner();
+        if (!heim.empty()) {
+            text.replace(0, 1, heim);
+        }
+    }
+#endif
+    const std::size_t teil = text.find_last_of(pfadtrennzeichen) + 1;
+    if (teil > 0 && istEinstellungsdatei(std::string_view(text).substr(teil)) &&
+        !ordnerExistiert(text)) {
+        text.erase(teil);
+    }
+    return mitTrenner(text);
 }

@@ -1,4 +1,3 @@
-#include "dateien.h"
 #include "ordnerpfad.h"
 #include "pfaddatei.h"
 #include "profilformular.h"
@@ -13,6 +12,8 @@ void profilformular::pfadUmschalten() {
     if (!fenster_.pfadAktiv()) {
         pfadBearbeiten();
         lesen();
+        // The box is for typing now: the text selected, to be typed over.
+        fenster_.pfadFokussieren();
         return;
     }
     // An empty box names no folder; saved, it would leave an "ini.txt"
@@ -22,16 +23,11 @@ void profilformular::pfadUmschalten() {
     if (speichern) {
         // Saved first: a save that fails leaves the box editable with the
         // typed text, and the error says why.
-        dateiSchreiben(pfaddateiname, fuerPfaddatei(mitTrenner(text)));
+        dateiSchreiben(pfaddateiname, fuerPfaddatei(ordnerAusEingabe(text)));
     }
     fenster_.setzePfadAktiv(false);
     fenster_.setzePfadknopftext("Pfad");
     fenster_.setzePfadfarbe(ablage::pfadfarbe::schaltflaeche);
+    // The load names a folder without the settings file by the path box.
     lesen();
-    if (speichern && !dateiExistiert(dateiname())) {
-        fenster_.hinweisen("Der Ordner enthält keine „" + std::string(einstellungsdatei) +
-                           "“. Gesucht wurde:\n" + dateiname() +
-                           "\n\nBitte den Ordner wählen, in dem der Routenplaner seine "
-                           "Einstellungen speichert.");
-    }
 }

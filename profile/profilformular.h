@@ -30,6 +30,8 @@ class profilformular {
     // of the selected profiles over the fields and recomputes the products.
     // Without "ini.txt" no folder has been given yet: the path box is left
     // empty in its editing state, with the focus, for the user to give one.
+    // A folder that is missing, or holds no settings file, is named in the
+    // note by the path box.
     void lesen();
 
     // Read the settings file afresh, splice the vehicle (or route) groups
@@ -38,6 +40,8 @@ class profilformular {
     // save the file as read in the backup folder and replace it. The window
     // is not reloaded. Until a load has read the settings file from the
     // folder in "ini.txt" there is nothing to write to: both refuse with 53.
+    // A read-only settings file is refused (70) before the question. After
+    // the write the status line names the time and the backup.
     void fahrzeugUebernehmen();
     void routeUebernehmen();
 
@@ -46,8 +50,8 @@ class profilformular {
     // separator appended when it names a folder without one, and the box is
     // locked again. Both end with a reload, but for a failed save: its error
     // leaves the box editable with the unsaved text and the fields as they
-    // were. A saved folder without the settings file is named in a note
-    // after the reload.
+    // were. The typed text is read as ordnerAusEingabe reads it. Unlocked,
+    // the box takes the focus with its text selected.
     void pfadUmschalten();
 
     // The backups of the settings file, newest first.
@@ -94,6 +98,8 @@ class profilformular {
     // missing, as in a file still being written.
     bool markeInEinemFeld() const;
     void uebernehmen(profilart profil);
+    // Refuses a read-only settings file (70) before anything is asked.
+    void schreibbarPruefen(const std::string& datei) const;
     void pfadBearbeiten();
     // The profile name of the vehicle or route caption.
     std::string_view gewaehltesProfil(profilart profil, zweck wofuer) const;

@@ -178,8 +178,25 @@ std::vector<sicherungsangabe> sicherungenAuflisten(std::string_view dateiname) {
     return angaben;
 }
 
-void gesichertErsetzen(const std::string& datei, spleisstext& text,
-                       const std::function<void(spleisstext&)>& aendern) {
+namespace {
+
+// Whether the splices left the text as it was read.
+bool unveraendert(const spleisstext& text) {
+    const std::string_view jetzt = text.text();
+    std::size_t stelle = 0;
+    for (const std::string_view stueck : text.ursprung()) {
+        if (jetzt.substr(stelle, stueck.size()) != stueck) {
+            return false;
+        }
+        stelle += stueck.size();
+    }
+    return stelle == jetzt.size();
+}
+
+} // namespace
+
+schreibergebnis gesichertErsetzen(const std::string& datei, spleisstext& text,
+                                  const std::function<void(spleisstext&)>& aendern) {
     // Another program may have changed the file since it was read: the
     // replace goes ahead only while the file still holds exactly the text
     // read, so that the other program's change is not overwritten. The
@@ -187,8 +204,13 @@ void gesichertErsetzen(const std::string& datei, spleisstext& text,
     // ahead removes it again, and only a write that did lets the oldest
     // copies go.
     const std::string einstellungsdatei = datei.substr(datei.find_last_of(pfadtrennzeichen) + 1);
-    const std::string kopie = sichern(einstellungsdatei, text.text(), std::time(nullptr));
+    const std::time_t zeit = std::time(nullptr);
+    const std::string kopie = sichern(einstellungsdatei, text.text(), zeit);
     aendern(text);
+    if (unveraendert(text)) {
+        sicherungVerwerfen(kopie);
+        return {};
+    }
     try {
         dateiErsetzen(datei, text.text(), text.ursprung());
     } catch (const laufzeitfehler&) {
@@ -198,4 +220,15 @@ void gesichertErsetzen(const std::string& datei, spleisstext& text,
         throw;
     }
     sicherungenAusduennen(einstellungsdatei);
+    char uhrzeit[16];
+    const std::tm t = ortszeit(zeit);
+    std::strftime(uhrzeit, sizeof uhrzeit, "%H:%M:%S", &t);
+    return {kopie.substr(kopie.find_last_of(pfadtrennzeichen) + 1), uhrzeit};
+}
+
+std::string schreibzeile(const schreibergebnis& ergebnis) {
+    return ergebnis.sicherung.empty()
+               ? meldungstext(meldung::nichtsGeaendert, {})
+               : meldungstext(meldung::gespeichert,
+                              {{"uhrzeit", ergebnis.uhrzeit}, {"sicherung", ergebnis.sicherung}});
 }

@@ -48,10 +48,23 @@ struct sicherungsangabe {
 // folder is missing or cannot be listed.
 std::vector<sicherungsangabe> sicherungenAuflisten(std::string_view dateiname);
 
+// What a write did, for the line the window shows after it: the backup's
+// name without its folder and the local time of the write ("16:59:09");
+// no backup where the write changed nothing.
+struct schreibergebnis {
+    std::string sicherung;
+    std::string uhrzeit;
+};
+
 // The one way a write replaces the settings file `datei` (its path), whose
 // content `text` holds as read: the text as read is kept as a backup, then
 // `aendern` splices it, and the file is replaced only while it still holds
 // the text as read. A write that does not go ahead removes its copy and
 // removes no older one; only a write that did prunes the copies to 20.
-void gesichertErsetzen(const std::string& datei, spleisstext& text,
-                       const std::function<void(spleisstext&)>& aendern);
+// Where the spliced text equals the text as read, the file is left alone
+// and the copy removed: such copies would push real ones out of the 20.
+schreibergebnis gesichertErsetzen(const std::string& datei, spleisstext& text,
+                                  const std::function<void(spleisstext&)>& aendern);
+
+// The line that tells the user what the write did.
+std::string schreibzeile(const schreibergebnis& ergebnis);

@@ -84,6 +84,7 @@ void profilformular::routeUebernehmen() {
 
 void profilformular::uebernehmen(profilart profil) {
     const std::string datei = geladenerDateiname();
+    schreibbarPruefen(datei);
     felderPruefen(fenster_, profil);
     const std::string_view name = gewaehltesProfil(profil, zweck::schreiben);
     spleisstext text(dateiLesen(datei));
@@ -121,7 +122,7 @@ void profilformular::uebernehmen(profilart profil) {
     // Whether the window showed the file as read: another program may have
     // changed it since the load, in the half not written too.
     const bool gezeigt = geladen_ == standVon(text.text());
-    gesichertErsetzen(datei, text, [&](spleisstext& t) {
+    const schreibergebnis ergebnis = gesichertErsetzen(datei, text, [&](spleisstext& t) {
         t.ersetzen(anfang, bereich.ende - anfang, profiltext);
     });
     // The fields of this half now show the file and count as unedited. The
@@ -132,4 +133,12 @@ void profilformular::uebernehmen(profilart profil) {
         geladen_ = standVon(text.text());
     }
     stand_.merken(fenster_, profil);
+    fenster_.statusZeigen(schreibzeile(ergebnis));
+}
+
+void profilformular::schreibbarPruefen(const std::string& datei) const {
+    // Said before the question, not after the user has read the passage.
+    if (schreibgeschuetzt(datei)) {
+        throw meldungsfehler(meldung::schreibgeschuetzt, {{"datei", datei}});
+    }
 }

@@ -185,6 +185,7 @@ profilformular::sicherungsvergleicher() const {
 
 void profilformular::sicherungZurueckholen(const std::string& sicherung) {
     const std::string datei = geladenerDateiname();
+    schreibbarPruefen(datei);
     const std::string alt = dateiLesen(sicherung);
     spleisstext text(dateiLesen(datei));
     sicherungsvergleich v = sicherungVergleichen(text.text(), alt, feldnamenLesen(fenster_));
@@ -196,6 +197,8 @@ void profilformular::sicherungZurueckholen(const std::string& sicherung) {
             v.zeilen)) {
         return;
     }
-    gesichertErsetzen(datei, text, [&](spleisstext& t) { sicherungEinsetzen(t, alt); });
+    const schreibergebnis ergebnis =
+        gesichertErsetzen(datei, text, [&](spleisstext& t) { sicherungEinsetzen(t, alt); });
     lesen();
+    fenster_.statusZeigen(schreibzeile(ergebnis));
 }

@@ -84,6 +84,9 @@ void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMeld
         return;
     }
     laeuft_ = true;
+    if (!spaeterMelden) {
+        statusZeigen(""); // the word on the last write stays until the next action
+    }
     try {
         handler();
     } catch (const laufzeitfehler& f) {

@@ -7,6 +7,7 @@
 #include "steuerelemente.h"
 #include "umwandlung.h"
 
+#include <QAccessible>
 #include <QMessageBox>
 
 std::string MainForm::liesFeld(int index) const {
@@ -54,6 +55,7 @@ void MainForm::setzePfadAktiv(bool aktiv) {
 
 void MainForm::pfadFokussieren() {
     Text2->setFocus();
+    Text2->selectAll();
 }
 
 void MainForm::setzePfadfarbe(pfadfarbe farbe) {
@@ -106,4 +108,31 @@ bool MainForm::frageJaNein(const std::string& text, const std::vector<std::strin
     box.setDefaultButton(QMessageBox::Yes);
     deutscheKnoepfe(box);
     return box.exec() == QMessageBox::Yes;
+}
+
+namespace {
+
+// A line in the window that screen readers announce when it changes: its
+// text is its accessible name, and an empty line goes by its given name.
+void zeileSetzen(QLabel* zeile, const std::string& text, const QString& name) {
+    zeile->setText(ausUtf8(text));
+    zeile->setToolTip(zeile->text()); // a long folder may not fit the line
+    zeile->setAccessibleName(text.empty() ? name : zeile->text());
+    zeile->setAccessibleDescription(zeile->text());
+    QAccessibleEvent namensaenderung(zeile, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&namensaenderung);
+    if (!text.empty()) {
+        QAccessibleEvent meldung(zeile, QAccessible::Alert);
+        QAccessible::updateAccessibility(&meldung);
+    }
+}
+
+} // namespace
+
+void MainForm::statusZeigen(const std::string& text) {
+    zeileSetzen(Label8, text, "Meldung");
+}
+
+void MainForm::pfadnotizZeigen(const std::string& text) {
+    zeileSetzen(Label7, text, "Hinweis");
 }

@@ -46,7 +46,7 @@ inline constexpr int fensterbreite = 11805;
 inline constexpr int fensterhoehe = 11115;
 
 // clang-format off
-inline constexpr std::array<steuerelement, 165> layouttabelle{{
+inline constexpr std::array<steuerelement, 166> layouttabelle{{
     // Row "Preverenz City Fahrzeug": title, road-class captions, fields 0 to 7
     {"Label2", 0, rolle::beschriftung, "Preverenz City Fahrzeug", 120, 720, 1095, 735, schriftart::zeilentitel, ""},
     {"Label1", 0, rolle::beschriftung, "Autobahn", 1440, 720, 1095, 285, schriftart::standard, ""},
@@ -223,6 +223,8 @@ inline constexpr std::array<steuerelement, 165> layouttabelle{{
     {"Text3", 13, rolle::ergebnis, "-", 7710, 10395, 1095, 285, schriftart::standard, "Ergebnis Außerorts, Nebenstraße"},
     {"Text3", 14, rolle::ergebnis, "-", 9075, 10425, 1095, 285, schriftart::standard, "Ergebnis Außerorts, Gasse"},
     {"Text3", 15, rolle::ergebnis, "-", 10425, 10425, 1095, 285, schriftart::standard, "Ergebnis Außerorts, Wohnstraße"},
+    // The line that says what the last write did
+    {"Label8", -1, rolle::beschriftung, "", 120, 10770, 11565, 255, schriftart::klein, "Meldung"},
 }};
 // clang-format on
 

@@ -12,8 +12,6 @@
 #include "umwandlung.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileDialog>
 #include <QPainter>
 #include <QStyle>
 
@@ -31,17 +29,6 @@ template <typename typ> void einordnen(std::vector<typ*>& feld, int index, typ* 
     feld[static_cast<std::size_t>(index)] = element;
 }
 
-// Whether the typed text names a folder to start the dialog in. A name no
-// file can have (a NUL, on Windows a character that Windows forbids) names
-// none: the dialog opens all the same, so that the user can pick one.
-bool startordnerGetippt(const std::string& text) {
-    try {
-        return ordnerExistiert(text);
-    } catch (const laufzeitfehler&) {
-        return false;
-    }
-}
-
 } // namespace
 
 MainForm::MainForm() {
@@ -56,6 +43,13 @@ MainForm::MainForm() {
     ordnerwahlEinrichten();
     sucheEinrichten();
     Text2->setPlaceholderText(ausUtf8(pfadhinweis));
+    Label8 = static_cast<QLabel*>(element("Label8"));
+    // Enter in the editable box is "Fertig".
+    connect(Text2, &QLineEdit::returnPressed, this, [this] {
+        if (pfadAktiv()) {
+            Command3_Click();
+        }
+    });
     setzePfadAktiv(false);
     setzePfadfarbe(pfadfarbe::bildlaufleiste);
     waechter_ = new dateiwaechter(this, [this] { dateiPruefen(); });
@@ -192,20 +186,15 @@ void MainForm::auswahlZeigen() {
 void MainForm::ordnerwahlEinrichten() {
     ordnerwahl_ =
         Text2->addAction(style()->standardIcon(QStyle::SP_DirIcon), QLineEdit::TrailingPosition);
+#ifdef Q_OS_WIN
+    ordnerwahl_->setToolTip("Ordner wählen … (Strg+O, mit Umschalt nur Ordner)");
+#else
     ordnerwahl_->setToolTip("Ordner wählen … (Strg+O)");
+#endif
     ordnerwahl_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ordnerwahl_->setShortcutContext(Qt::WidgetShortcut);
     connect(ordnerwahl_, &QAction::triggered, this,
             [this] { ausfuehren([this] { ordnerWaehlen(); }); });
-}
-
-void MainForm::ordnerWaehlen() {
-    sucheBeenden(); // the user's choice wins
-    const QString start = startordnerGetippt(pfadtext()) ? Text2->text() : QDir::homePath();
-    const QString ordner = QFileDialog::getExistingDirectory(this, "Ordner wählen", start);
-    if (!ordner.isEmpty()) {
-        setzePfadtext(mitTrenner(alsUtf8(QDir::toNativeSeparators(ordner))));
-    }
 }
 
 QWidget* MainForm::element(const std::string& name, int index) const {

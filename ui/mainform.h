@@ -59,6 +59,8 @@ class MainForm : public QWidget, public ablage {
     void zeigen() override;
     bool frageJaNein(const std::string& text, const std::vector<std::string>& aenderungen) override;
     void hinweisen(const std::string& text) override;
+    void statusZeigen(const std::string& text) override;
+    void pfadnotizZeigen(const std::string& text) override;
 
   protected:
     std::string liesFeld(int index) const override;
@@ -95,8 +97,9 @@ class MainForm : public QWidget, public ablage {
     // The folder button inside the path box and its shortcut Ctrl+O, there
     // while the box is editable.
     void ordnerwahlEinrichten();
-    // Puts the folder chosen in the platform's folder dialog into the path
-    // box, with its separator; nothing is saved.
+    // Puts the folder chosen in the chooser (ordnerwahl.cpp), or the folder
+    // of the settings file chosen there, into the path box, with its
+    // separator; nothing is saved.
     void ordnerWaehlen();
     // Runs one event's handler, unless another is running. An error is
     // reported at once, or, from a field's leave, once the event that moved
@@ -125,7 +128,8 @@ class MainForm : public QWidget, public ablage {
     std::vector<knopf*> Command2;
     knopf* Command3 = nullptr;
     knopf* Command4 = nullptr; // "Suchen"
-    QLabel* Label7 = nullptr;  // the note on a found folder
+    QLabel* Label7 = nullptr;  // the note on a found or missing folder
+    QLabel* Label8 = nullptr;  // what the last write did
     suchlauf* suche_ = nullptr;
     bool sucheOffen_ = false; // a search runs, or its result waits to be shown
     bool vomKnopf_ = false;   // it was asked for with the button

@@ -2,6 +2,7 @@
 // edits are lost; the logic knows what the last load put into the fields.
 
 #include "mainform.h"
+#include "meldungen.h"
 #include "meldungsknoepfe.h"
 
 #include <QCloseEvent>
@@ -11,7 +12,8 @@ bool MainForm::schliessenErlaubt() {
     if (!formular_.bearbeitet()) {
         return true;
     }
-    QMessageBox box(QMessageBox::Question, fenstertitel, "Nicht übernommene Änderungen verwerfen?",
+    QMessageBox box(QMessageBox::Question, fenstertitel,
+                    QString::fromStdString(meldungstext(meldung::verwerfen, {})),
                     QMessageBox::Yes | QMessageBox::No, this);
     // Enter keeps the edits.
     box.setDefaultButton(QMessageBox::No);

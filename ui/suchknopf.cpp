@@ -4,6 +4,7 @@
 // it. Whatever the user types or picks before the search ends wins.
 
 #include "mainform.h"
+#include "meldungen.h"
 #include "ordnersuche.h"
 #include "steuerelemente.h"
 #include "suchlauf.h"
@@ -40,7 +41,7 @@ void MainForm::sucheStarten(bool vomKnopf) {
 }
 
 void MainForm::sucheBeenden() {
-    Label7->clear();
+    pfadnotizZeigen("");
     if (sucheOffen_) {
         sucheOffen_ = false;
         suche_->abbrechen();
@@ -73,9 +74,9 @@ void MainForm::fundZeigen(const einstellungssuche& ergebnis) {
     std::size_t gewaehlt = 0;
     if (funde.empty()) {
         if (vomKnopf_) {
-            Label7->setText(QString("Keine %1 mit Profilen gefunden%2.")
-                                .arg(ausUtf8(profilformular::einstellungsdatei),
-                                     ergebnis.vorzeitig ? " (Suche nach 3 Sekunden beendet)" : ""));
+            Label7->setText(QString::fromStdString(meldungstext(
+                ergebnis.vorzeitig ? meldung::nichtsGefundenVorzeitig : meldung::nichtsGefunden,
+                {})));
         }
         return;
     }
@@ -105,7 +106,5 @@ void MainForm::fundZeigen(const einstellungssuche& ergebnis) {
     }
     setzePfadtext(funde[gewaehlt].ordner);
     pfadFokussieren();
-    Label7->setText(
-        QString("Tamvoril hat die %1 in diesem Ordner gefunden. „Fertig“ übernimmt ihn.")
-            .arg(ausUtf8(profilformular::einstellungsdatei)));
+    Label7->setText(QString::fromStdString(meldungstext(meldung::dateiGefunden, {})));
 }

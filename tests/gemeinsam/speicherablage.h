@@ -27,6 +27,8 @@ class speicherablage : public ablage {
     std::vector<std::string> hinweise;
     std::vector<std::vector<std::string>> listen; // the change list of each question
     std::function<void()> waehrendDerFrage;       // what happens while the box is open
+    std::string status;                           // the line after a write
+    std::string pfadnotiz;                        // the note by the path box
 
     speicherablage() { ergebnisse.fill("-"); }
 
@@ -54,6 +56,8 @@ class speicherablage : public ablage {
         return antwort;
     }
     void hinweisen(const std::string& text) override { hinweise.push_back(text); }
+    void statusZeigen(const std::string& text) override { status = text; }
+    void pfadnotizZeigen(const std::string& text) override { pfadnotiz = text; }
 
   protected:
     std::string liesFeld(int index) const override { return felder[index]; }

@@ -103,6 +103,8 @@ TEST_F(laden, ohneEinstellungsdateiEndetDasLadenStill) {
     profilformular formular(f);
     formular.lesen();
     EXPECT_EQ(f.pfad, (ordner_ / "leer").string() + "/");
+    EXPECT_TRUE(f.pfadnotiz.starts_with("Im Ordner „" + f.pfad + "“ liegt keine")) << f.pfadnotiz;
+    EXPECT_TRUE(f.hinweise.empty());
     EXPECT_EQ(f.felder[0], "- - - -");
     EXPECT_EQ(f.felder[56], "- - - -");
     EXPECT_EQ(f.ergebnisse[0], "12");

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <set>
 #include <vector>
 #ifndef _WIN32
@@ -52,7 +54,9 @@ class uebernehmen : public arbeitsordner {
     profilformular formular_{fenster_};
 };
 
-TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtDieDateiByteGleich) {
+// Yes right after the load changes nothing: the file is neither replaced
+// nor touched, no copy is kept, and the line says so.
+TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtNichts) {
     std::string text = demotext();
     std::string alleBytes;
     for (int b = 1; b < 256; ++b) {
@@ -64,15 +68,22 @@ TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtDieDateiByteGleich) {
         for (const std::string_view route :
              {"Schnelle"sv, "Optimale"sv, "Kurze"sv, "Schöne"_cp1252}) {
             laden(text, fahrzeug, std::string(route));
+            const auto zeit = fs::last_write_time(datei_) - std::chrono::hours(1);
+            fs::last_write_time(datei_, zeit);
             fenster_.fragen.clear();
             for (auto schreiber :
                  {&profilformular::fahrzeugUebernehmen, &profilformular::routeUebernehmen}) {
                 zweitnameAnlegen();
+                fenster_.status.clear();
                 (formular_.*schreiber)();
-                EXPECT_EQ(fs::hard_link_count(datei_), 1u) << "the file was replaced";
+                EXPECT_EQ(fs::hard_link_count(datei_), 2u) << "nothing was written";
                 EXPECT_EQ(lesen(datei_), text) << fahrzeug << " / " << route;
+                EXPECT_EQ(fs::last_write_time(datei_), zeit);
+                EXPECT_EQ(fenster_.status, "Nichts geändert");
             }
             EXPECT_EQ(fenster_.fragen.size(), 2u) << fahrzeug << " / " << route;
+            EXPECT_TRUE(!fs::exists(sicherungsordner) || fs::is_empty(sicherungsordner))
+                << "no copy";
         }
     }
 }
@@ -288,6 +299,11 @@ TEST_F(uebernehmen, vorDemSchreibenWirdDieDateiGesichert) {
     ASSERT_EQ(kopien.size(), 1u);
     EXPECT_EQ(lesen(kopien[0].path()), demotext());
     EXPECT_NE(lesen(datei_), demotext());
+    // The line names the copy and the time in its name.
+    const std::string name = kopien[0].path().filename().string();
+    std::string uhrzeit = name.substr(31, 8);
+    std::ranges::replace(uhrzeit, '-', ':');
+    EXPECT_EQ(fenster_.status, "Gespeichert um " + uhrzeit + " – Sicherung: " + name);
 
     fs::remove_all(sicherungsordner);
     schreiben(fs::path(sicherungsordner), "eine Datei, kein Ordner");
@@ -581,11 +597,19 @@ TEST_F(uebernehmen, ohneGeladeneDateiWirdNichtsGeschrieben) {
     EXPECT_EQ(lesen(datei_), demotext());
 }
 
+// A read-only file is refused before anything is asked, by the writers and
+// by taking a backup back.
 TEST_F(uebernehmen, schreibgeschuetzteDateiBleibtUnberuehrt) {
     laden(demotext());
     fenster_.felder[0] = "0.5";
     fs::permissions(datei_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_EQ(fehlernummer([&] { formular_.fahrzeugUebernehmen(); }), 70);
+    for (const std::function<void()>& schreiber :
+         {std::function<void()>([&] { formular_.fahrzeugUebernehmen(); }),
+          std::function<void()>([&] { formular_.routeUebernehmen(); }),
+          std::function<void()>([&] { formular_.sicherungZurueckholen("keine Sicherung"); })}) {
+        EXPECT_EQ(fehlernummer(schreiber), 70);
+    }
+    EXPECT_TRUE(fenster_.fragen.empty());
     EXPECT_EQ(lesen(datei_), demotext());
     EXPECT_EQ(fs::status(datei_).permissions(),
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);

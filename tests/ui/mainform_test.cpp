@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -98,7 +99,8 @@ class antwortgeber : public QObject {
 };
 
 // Answers the folder dialog that is about to open: notes its title and
-// starting folder, then chooses `ziel`, or cancels when that is empty.
+// starting folder, then chooses `ziel`, a folder or a file, or cancels when
+// that is empty.
 void ordnerdialogBeantworten(const QString& ziel, QStringList& gesehen) {
     ++antwortgeber::wartende;
     QTimer::singleShot(0, [ziel, &gesehen] {
@@ -106,7 +108,12 @@ void ordnerdialogBeantworten(const QString& ziel, QStringList& gesehen) {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog != nullptr);
         gesehen = QStringList{dialog->windowTitle(), dialog->directory().absolutePath()};
-        dialog->setDirectory(ziel);
+        if (QFileInfo(ziel).isFile()) {
+            dialog->setDirectory(QFileInfo(ziel).path());
+            dialog->selectFile(ziel);
+        } else {
+            dialog->setDirectory(ziel);
+        }
         ziel.isEmpty() ? dialog->reject() : static_cast<QDialog*>(dialog)->accept();
     });
 }
@@ -694,10 +701,11 @@ class mainformTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), pfad);
 #ifdef Q_OS_WIN
         QCOMPARE(pfad->placeholderText(),
-                 QString("Pfad zur ApplicationSettings.xml mit \" \\ \" am Ende. z.B. c:\\mn6\\"));
+                 QString("Ordner, in dem die ApplicationSettings.xml liegt, z.B. c:\\mn6\\"));
 #else
-        QCOMPARE(pfad->placeholderText(), QString("Pfad zur ApplicationSettings.xml mit \" / \" "
-                                                  "am Ende. z.B. /home/anna/navi/"));
+        QCOMPARE(
+            pfad->placeholderText(),
+            QString("Ordner, in dem die ApplicationSettings.xml liegt, z.B. /home/anna/navi/"));
 #endif
         QCOMPARE(pfad->palette().color(QPalette::Base), QColor(Qt::white));
         QCOMPARE(knopf->accessibleName(), QString("Fertig"));
@@ -731,6 +739,10 @@ class mainformTest : public QObject {
         QTest::mouseClick(ordnerknopf, Qt::LeftButton);
         QCOMPARE(pfad->text(), QDir::toNativeSeparators(ordner_.path()) + QDir::separator());
         QCOMPARE(dateiinhalt("ini.txt"), (daten + QDir::separator()).toStdString());
+        // The settings file itself, shown in the chooser, names its folder.
+        ordnerdialogBeantworten(QString::fromStdString(einstellungen_.string()), gesehen);
+        QTest::mouseClick(ordnerknopf, Qt::LeftButton);
+        QCOMPARE(pfad->text(), daten + QDir::separator());
     }
 
     // A first start offers the folder the search found, unsaved until
@@ -812,15 +824,41 @@ class mainformTest : public QObject {
         QCOMPARE(ja.beantwortet, 1);
         QVERIFY(dateiinhalt(unicode / "ApplicationSettings.xml").find("<Value>2.5</Value>") !=
                 std::string::npos);
+        // The line after the write, for screen readers too, until the next action.
+        auto* zeile = el<QLabel>(f, "Label8");
+        QVERIFY2(
+            zeile->text().startsWith("Gespeichert um ") &&
+                zeile->text().contains(QString::fromUtf8(" – Sicherung: ApplicationSettings ")),
+            qPrintable(zeile->text()));
+        QCOMPARE(zeile->accessibleName(), zeile->text());
 
+        // After "Pfad" the box has the focus with its text selected; Enter
+        // is "Fertig". A folder without the file is named by the box.
         QTest::mouseClick(knopf, Qt::LeftButton);
+        QCOMPARE(zeile->text(), QString());
+        QCOMPARE(f.focusWidget(), pfad);
+        QCOMPARE(pfad->selectedText(), pfad->text());
         pfad->setText(leer);
-        antwortgeber hinweis(QMessageBox::Ok);
-        QTest::mouseClick(knopf, Qt::LeftButton);
-        QCOMPARE(hinweis.beantwortet, 1);
-        QVERIFY2(hinweis.text.contains(leer + "ApplicationSettings.xml"), qPrintable(hinweis.text));
+        QTest::keyClick(pfad, Qt::Key_Return);
+        QVERIFY(!pfad->isEnabled());
+        const QString notiz = el<QLabel>(f, "Label7")->text();
+        QVERIFY2(notiz.startsWith(QString::fromUtf8("Im Ordner „") + leer + "“ liegt keine"),
+                 qPrintable(notiz));
         QCOMPARE(feld(f, 20), QString("- - - -"));
         QCOMPARE(pfad->text(), leer);
+    }
+
+    // At start a missing folder is named by the path box, with no box (the
+    // guard would report one).
+    void fehlenderOrdnerBeimStart() {
+        fs::remove_all(daten_);
+        MainForm f;
+        f.Form_Load();
+        const QString notiz = el<QLabel>(f, "Label7")->text();
+        QVERIFY2(notiz.startsWith(QString::fromUtf8("Der Ordner „") +
+                                  QString::fromStdString(daten_.string()) + "/“ existiert nicht."),
+                 qPrintable(notiz));
+        QCOMPARE(el<QLabel>(f, "Label7")->accessibleName(), notiz);
     }
 
     // After a load that failed the box is empty, its hint only a
