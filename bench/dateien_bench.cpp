@@ -111,8 +111,9 @@ std::vector<std::string> zwanzigSicherungen(const std::string& datei) {
         std::filesystem::remove(s.datei);
     }
     for (int i = 0; i < static_cast<int>(behalteneSicherungen); ++i) {
-        std::string kopie = text;
-        kopie.replace(kopie.find("<City>") + 6, 2, std::to_string(10 + i));
+        const std::size_t wert = text.find("<City>") + 6;
+        const std::string kopie =
+            text.substr(0, wert) + std::to_string(10 + i) + text.substr(wert + 2);
         sichern(profilformular::einstellungsdatei, kopie, std::time_t{86400} * i);
     }
     std::vector<std::string> namen;
