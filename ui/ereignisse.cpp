@@ -51,7 +51,8 @@ void MainForm::Command3_Click() {
 }
 
 void MainForm::Text1_LostFocus(int index) {
-    ausfuehren([this, index] { feldVerlassen(*this, static_cast<std::int16_t>(index)); }, true);
+    ausfuehren([this, index] { feldVerlassen(*this, static_cast<std::int16_t>(index)); },
+               anlass::verlassen);
 }
 
 void MainForm::sicherungenZeigen() {
@@ -79,12 +80,12 @@ QString meldungsbox(const laufzeitfehler& f) {
 
 } // namespace
 
-void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMelden) {
+void MainForm::ausfuehren(const std::function<void()>& handler, anlass wodurch) {
     if (laeuft_) {
         return;
     }
     laeuft_ = true;
-    if (!spaeterMelden) {
+    if (wodurch == anlass::handlung) {
         statusZeigen(""); // the word on the last write stays until the next action
     }
     try {
@@ -102,7 +103,7 @@ void MainForm::ausfuehren(const std::function<void()>& handler, bool spaeterMeld
     if (ausstehend_.empty()) {
         return;
     }
-    if (spaeterMelden) {
+    if (wodurch == anlass::verlassen) {
         // A box opened inside a focus change would swallow the click that
         // caused it.
         QTimer::singleShot(0, this, [this] { melden(); });

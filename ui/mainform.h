@@ -104,7 +104,11 @@ class MainForm : public QWidget, public ablage {
     // Runs one event's handler, unless another is running. An error is
     // reported at once, or, from a field's leave, once the event that moved
     // the focus has been delivered.
-    void ausfuehren(const std::function<void()>& handler, bool spaeterMelden = false);
+    // What started a handler: a user's action ends the word on the last
+    // write; a field's leave reports its error once the focus change is
+    // delivered; a change on disk noticed in the background does neither.
+    enum class anlass { handlung, verlassen, hintergrund };
+    void ausfuehren(const std::function<void()>& handler, anlass wodurch = anlass::handlung);
     void melden();
     // The search for the settings file (suchknopf.cpp): at a first start
     // and from the button "Suchen".

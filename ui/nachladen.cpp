@@ -16,7 +16,7 @@ void MainForm::dateiPruefen() {
     const int stelle = feld != nullptr ? feld->cursorPosition() : 0;
     const int anfang = feld != nullptr ? feld->selectionStart() : -1;
     const int laenge = feld != nullptr ? feld->selectionLength() : 0;
-    ausfuehren([this] { formular_.stillNachladen(); });
+    ausfuehren([this] { formular_.stillNachladen(); }, anlass::hintergrund);
     if (feld == nullptr || feld != QApplication::focusWidget()) {
         return;
     }

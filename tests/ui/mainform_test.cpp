@@ -831,6 +831,10 @@ class mainformTest : public QObject {
                 zeile->text().contains(QString::fromUtf8(" – Sicherung: ApplicationSettings ")),
             qPrintable(zeile->text()));
         QCOMPARE(zeile->accessibleName(), zeile->text());
+        // The watcher hears of the own write; that is no action of the user's.
+        QSignalSpy geprueft(f.findChild<dateiwaechter*>(), &dateiwaechter::geprueft);
+        QTRY_VERIFY_WITH_TIMEOUT(geprueft.count() > 0, 20000);
+        QVERIFY(zeile->text().startsWith("Gespeichert um "));
 
         // After "Pfad" the box has the focus with its text selected; Enter
         // is "Fertig". A folder without the file is named by the box.
