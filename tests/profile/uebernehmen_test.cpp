@@ -76,7 +76,10 @@ TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtNichts) {
                 zweitnameAnlegen();
                 fenster_.status.clear();
                 (formular_.*schreiber)();
+#ifndef _WIN32
+                // Wine counts no links: there the time says it.
                 EXPECT_EQ(fs::hard_link_count(datei_), 2u) << "nothing was written";
+#endif
                 EXPECT_EQ(lesen(datei_), text) << fahrzeug << " / " << route;
                 EXPECT_EQ(fs::last_write_time(datei_), zeit);
                 EXPECT_EQ(fenster_.status, "Nichts geändert");
