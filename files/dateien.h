@@ -63,7 +63,10 @@ void dateiBlockweiseLesen(std::string_view name,
 // ReplaceFileW keeps an existing file's attributes, access control list and
 // alternate streams, but not its owner: the file then belongs to the user
 // who saved. The old file stands under a backup name during the replace;
-// where it cannot be put back, the message names it. Once the new file is in
+// where it cannot be put back, it is copied to "ApplicationSettings.xml
+// (bisherige Fassung" eight letters or digits ")" beside it, or, where no
+// copy can be made, left under the backup name marked read-only, and the
+// message names that file, which no later save removes. Once the new file is in
 // place the save has succeeded: an old version that another program holds
 // beyond the wait below stays under its backup name (".ApplicationSettings.xml
 // .bisher" and eight letters or digits) and the next save into that folder
