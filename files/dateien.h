@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +38,20 @@ bool dateiExistiert(std::string_view name);
 
 // True for an existing folder.
 bool ordnerExistiert(std::string_view name);
+
+// A file's size and last write time, in nanoseconds since 1970 UTC: cheap
+// to get, and different after nearly every write, so that a file whose
+// stamp stayed need not be read again to see that it did not change.
+struct dateistempel {
+    std::uint64_t groesse = 0;
+    std::int64_t geaendert = 0;
+
+    bool operator==(const dateistempel&) const = default;
+};
+
+// The stamp of an existing file that is not a folder; nothing for one that
+// cannot be examined.
+std::optional<dateistempel> dateiStempel(std::string_view name);
 
 // The whole content. Never creates a file.
 std::string dateiLesen(std::string_view name);

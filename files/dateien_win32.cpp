@@ -418,6 +418,22 @@ bool ordnerExistiert(std::string_view name) {
     return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+std::optional<dateistempel> dateiStempel(std::string_view name) {
+    namePruefen(name);
+    WIN32_FILE_ATTRIBUTE_DATA daten{};
+    if (!::GetFileAttributesExW(windowsname(name).c_str(), GetFileExInfoStandard, &daten) ||
+        (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return std::nullopt;
+    }
+    // FILETIME counts 100 ns steps since 1601.
+    constexpr std::int64_t von1601bis1970 = 116'444'736'000'000'000;
+    const auto zeit =
+        static_cast<std::int64_t>((std::uint64_t{daten.ftLastWriteTime.dwHighDateTime} << 32) |
+                                  daten.ftLastWriteTime.dwLowDateTime);
+    return dateistempel{(std::uint64_t{daten.nFileSizeHigh} << 32) | daten.nFileSizeLow,
+                        (zeit - von1601bis1970) * 100};
+}
+
 std::string dateiLesen(std::string_view zielname) {
     namePruefen(zielname);
     const std::string name(zielname);

@@ -120,5 +120,6 @@ void profilformular::uebernehmen(profilart profil) {
     // The file now holds what the fields of this half show: the own write
     // is no change on disk, and these fields count as unedited again.
     geladen_ = standVon(text.text());
+    unveraendert_.reset();
     stand_.merken(fenster_, profil);
 }
