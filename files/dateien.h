@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,6 +45,20 @@ bool ordnerExistiert(std::string_view name);
 // asks anything.
 bool schreibgeschuetzt(std::string_view name);
 
+// A file's size and last write time, in nanoseconds since 1970 UTC: cheap
+// to get, and different after nearly every write, so that a file whose
+// stamp stayed need not be read again to see that it did not change.
+struct dateistempel {
+    std::uint64_t groesse = 0;
+    std::int64_t geaendert = 0;
+
+    bool operator==(const dateistempel&) const = default;
+};
+
+// The stamp of an existing file that is not a folder; nothing for one that
+// cannot be examined.
+std::optional<dateistempel> dateiStempel(std::string_view name);
+
 // The whole content. Never creates a file.
 std::string dateiLesen(std::string_view name);
 
@@ -69,7 +85,10 @@ void dateiBlockweiseLesen(std::string_view name,
 // ReplaceFileW keeps an existing file's attributes, access control list and
 // alternate streams, but not its owner: the file then belongs to the user
 // who saved. The old file stands under a backup name during the replace;
-// where it cannot be put back, the message names it. Once the new file is in
+// where it cannot be put back, it is copied to "ApplicationSettings.xml
+// (bisherige Fassung" eight letters or digits ")" beside it, or, where no
+// copy can be made, left under the backup name marked read-only, and the
+// message names that file, which no later save removes. Once the new file is in
 // place the save has succeeded: an old version that another program holds
 // beyond the wait below stays under its backup name (".ApplicationSettings.xml
 // .bisher" and eight letters or digits) and the next save into that folder

@@ -373,6 +373,16 @@ bool schreibgeschuetzt(std::string_view name) {
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(utf8.c_str(), W_OK) != 0;
 }
 
+std::optional<dateistempel> dateiStempel(std::string_view name) {
+    namePruefen(name);
+    struct stat st {};
+    if (::stat(std::string(name).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+        return std::nullopt;
+    }
+    return dateistempel{static_cast<std::uint64_t>(st.st_size),
+                        std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
 std::string dateiLesen(std::string_view name) {
     namePruefen(name);
     const std::string utf8(name);

@@ -260,13 +260,36 @@ void alteFassungenEntfernen(const std::string& name) {
     const std::string ordner = ordnerVon(name);
     try {
         for (const std::string& eintrag : dateienIn(ordner)) {
-            if (istAlteFassung(eintrag)) {
-                ::DeleteFileW(windowsname(ordner + eintrag).c_str());
+            const std::wstring datei = windowsname(ordner + eintrag);
+            // A read-only one is an old version a failed replace kept for
+            // the user, whom its message sent there.
+            if (istAlteFassung(eintrag) &&
+                (::GetFileAttributesW(datei.c_str()) & FILE_ATTRIBUTE_READONLY) == 0) {
+                ::DeleteFileW(datei.c_str());
             }
         }
     } catch (const laufzeitfehler&) {
         // A folder that cannot be listed keeps its leftovers; the save stands.
     }
+}
+
+// Keeps an old version that could not be put back out of reach of the next
+// save's cleanup, which would delete it under its backup name: a copy
+// beside the file under a name a user recognises, or, where no copy can be
+// made, the backup itself marked read-only. Returns the name to give the
+// user.
+std::string retten(const std::wstring& sicherung, const std::string& name,
+                   const std::string& sicherungsname) {
+    const std::string rettungsname = name + " (bisherige Fassung " + zufallskennung("") + ")";
+    if (::CopyFileW(sicherung.c_str(), windowsname(rettungsname).c_str(), TRUE)) {
+        ::DeleteFileW(sicherung.c_str());
+        return rettungsname;
+    }
+    const DWORD attribute = ::GetFileAttributesW(sicherung.c_str());
+    if (attribute != INVALID_FILE_ATTRIBUTES) {
+        ::SetFileAttributesW(sicherung.c_str(), attribute | FILE_ATTRIBUTE_READONLY);
+    }
+    return sicherungsname;
 }
 
 // Puts the old file back from its backup name after a replace that stopped
@@ -279,8 +302,9 @@ void zuruecklegen(const std::wstring& datei, const std::wstring& sicherung, cons
                     ::MoveFileExW(sicherung.c_str(), datei.c_str(), MOVEFILE_WRITE_THROUGH));
             },
             sicherung) != ERROR_SUCCESS) {
-        throw meldungsfehler(meldung::nichtZurueckgelegt,
-                             {{"datei", name}, {"bisher", sicherungsname}});
+        throw meldungsfehler(
+            meldung::nichtZurueckgelegt,
+            {{"datei", name}, {"bisher", retten(sicherung, name, sicherungsname)}});
     }
 }
 
@@ -399,6 +423,22 @@ bool ordnerExistiert(std::string_view name) {
     namePruefen(name);
     const DWORD attribute = ::GetFileAttributesW(windowsname(name).c_str());
     return attribute != INVALID_FILE_ATTRIBUTES && (attribute & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::optional<dateistempel> dateiStempel(std::string_view name) {
+    namePruefen(name);
+    WIN32_FILE_ATTRIBUTE_DATA daten{};
+    if (!::GetFileAttributesExW(windowsname(name).c_str(), GetFileExInfoStandard, &daten) ||
+        (daten.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return std::nullopt;
+    }
+    // FILETIME counts 100 ns steps since 1601.
+    constexpr std::int64_t von1601bis1970 = 116'444'736'000'000'000;
+    const auto zeit =
+        static_cast<std::int64_t>((std::uint64_t{daten.ftLastWriteTime.dwHighDateTime} << 32) |
+                                  daten.ftLastWriteTime.dwLowDateTime);
+    return dateistempel{(std::uint64_t{daten.nFileSizeHigh} << 32) | daten.nFileSizeLow,
+                        (zeit - von1601bis1970) * 100};
 }
 
 std::string dateiLesen(std::string_view zielname) {

@@ -43,6 +43,7 @@ bool profilformular::felderLaden() {
     // Every field not filled shows the placeholder afterwards.
     fenster_.feldwerteZurueckhalten(platzhalter);
     geladen_.reset();
+    unveraendert_.reset();
     bool geladen = false;
     try {
         geladen = gruppenLaden();
@@ -95,8 +96,10 @@ bool profilformular::gruppenLaden() {
     fenster_.pfadnotizZeigen("");
     // The text lives for this load only: the writers read the file afresh,
     // and a large file must not stay in memory for the life of the window.
+    const std::optional<dateistempel> stempel = stempelVorDemLesen(dateiname());
     const std::string inhalt = dateiLesen(dateiname());
     geladen_ = standVon(inhalt);
+    unveraendert_ = stempel;
     const std::string_view fahrzeugname = gewaehltesProfil(profilart::fahrzeug, zweck::laden);
     const std::string_view routenname = gewaehltesProfil(profilart::route, zweck::laden);
 

@@ -8,7 +8,17 @@ bool profilformular::dateiGeaendert() const {
         return false;
     }
     try {
-        return standVon(dateiLesen(dateiname())) != *geladen_;
+        // A file whose stamp stayed as when it last held the loaded content
+        // is not read: on a large file, reading and hashing it every few
+        // seconds would cost far more than the stamp.
+        const std::string name = dateiname();
+        const std::optional<dateistempel> stempel = stempelVorDemLesen(name);
+        if (stempel && stempel == unveraendert_) {
+            return false;
+        }
+        const bool anders = standVon(dateiLesen(name)) != *geladen_;
+        unveraendert_ = anders ? std::nullopt : stempel;
+        return anders;
     } catch (const laufzeitfehler&) {
         return false;
     }

@@ -77,7 +77,10 @@ class profilformular {
 
     // True when that file now holds other bytes than were last loaded from
     // it or written to it. A file that cannot be read, or is gone, is no
-    // change: it may be in the middle of being replaced.
+    // change: it may be in the middle of being replaced. The content is read
+    // only where the file's size or write time moved since it last held the
+    // loaded bytes (or was written just before), so that a check costs
+    // little while nothing happens; a change that keeps both goes unseen.
     bool dateiGeaendert() const;
 
     // Loads the selected profiles again when the file changed on disk and
@@ -114,5 +117,8 @@ class profilformular {
     // Of the settings file loaded or written last; nothing while none has
     // been read from the folder in "ini.txt", and no write may go ahead.
     std::optional<inhaltsstand> geladen_;
+    // The file's stamp when it last held the content of `geladen_`; nothing
+    // where that stamp cannot stand for the content.
+    mutable std::optional<dateistempel> unveraendert_;
     ladestand stand_;
 };

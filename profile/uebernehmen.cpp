@@ -132,6 +132,7 @@ void profilformular::uebernehmen(profilart profil) {
     if (gezeigt) {
         geladen_ = standVon(text.text());
     }
+    unveraendert_.reset();
     stand_.merken(fenster_, profil);
     fenster_.statusZeigen(schreibzeile(ergebnis));
 }

@@ -17,6 +17,7 @@
 // import table, where a test puts a stand-in.
 extern "C" decltype(&::ReplaceFileW) __imp_ReplaceFileW;
 extern "C" decltype(&::MoveFileExW) __imp_MoveFileExW;
+extern "C" decltype(&::CopyFileW) __imp_CopyFileW;
 
 namespace {
 
@@ -24,6 +25,7 @@ namespace fs = std::filesystem;
 using win32 = arbeitsordner;
 const auto echtesErsetzen = __imp_ReplaceFileW;
 const auto echtesVerschieben = __imp_MoveFileExW;
+const auto echtesKopieren = __imp_CopyFileW;
 
 // Another program's handle on a file; let go of after `ms` on a thread of
 // its own, or by the test where `ms` is 0.
@@ -123,34 +125,40 @@ TEST_F(win32, alteFassungKommtZurueck) {
 }
 
 // Where the old version cannot be put back, the message sends the user to
-// it under its temporary name: no later save into the folder may delete
-// it, though it carries the same tag as one that a held save left.
+// it: no later save into the folder may delete the file it names, whether
+// a copy of the old version could be made or not.
 BOOL WINAPI verweigert(LPCWSTR, LPCWSTR, DWORD) {
     ::SetLastError(ERROR_WRITE_PROTECT);
     return FALSE;
 }
 
+BOOL WINAPI kopiertNicht(LPCWSTR, LPCWSTR, BOOL) {
+    ::SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+
 TEST_F(win32, nichtZurueckgelegteFassungBleibt) {
-    schreiben("ApplicationSettings.xml", "alt");
-    __imp_ReplaceFileW = ohneNeue;
-    __imp_MoveFileExW = verweigert;
-    const std::string text = meldung([] { dateiErsetzen("ApplicationSettings.xml", "neu"); });
-    __imp_MoveFileExW = echtesVerschieben;
-    __imp_ReplaceFileW = echtesErsetzen;
-    EXPECT_NE(text.find("von Hand"), std::string::npos) << text;
-    const auto bisher = [] {
-        for (const auto& e : fs::directory_iterator(".")) {
-            if (e.path().filename().string().starts_with(".ApplicationSettings.xml.bisher")) {
-                return lesen(e.path());
-            }
-        }
-        return std::string("(fehlt)");
-    };
-    ASSERT_EQ(bisher(), "alt");
-    schreiben("ApplicationSettings.xml", "vorgabe"); // the route planner starts afresh
-    dateiErsetzen("ApplicationSettings.xml", "neu");
-    dateiSchreiben("ini.txt", "C:\\navi\\");
-    EXPECT_EQ(bisher(), "alt");
+    for (const auto kopieren : {echtesKopieren, &kopiertNicht}) {
+        const std::string ordner = kopieren == echtesKopieren ? "kopie\\" : "ohne\\";
+        const std::string datei = ordner + "ApplicationSettings.xml";
+        fs::create_directory(ordner);
+        schreiben(datei, "alt");
+        __imp_ReplaceFileW = ohneNeue;
+        __imp_MoveFileExW = verweigert;
+        __imp_CopyFileW = kopieren;
+        const std::string text = meldung([&] { dateiErsetzen(datei, "neu"); });
+        __imp_CopyFileW = echtesKopieren;
+        __imp_MoveFileExW = echtesVerschieben;
+        __imp_ReplaceFileW = echtesErsetzen;
+        EXPECT_NE(text.find("von Hand"), std::string::npos) << text;
+        const std::size_t anfang = text.find("unter „") + std::string_view("unter „").size();
+        const std::string bisher = text.substr(anfang, text.find("“", anfang) - anfang);
+        ASSERT_EQ(lesen(bisher), "alt") << text;
+        schreiben(datei, "vorgabe"); // the route planner starts afresh
+        dateiErsetzen(datei, "neu");
+        dateiSchreiben(ordner + "ini.txt", "C:\\navi\\");
+        EXPECT_EQ(lesen(bisher), "alt") << text;
+    }
 }
 
 // A backup copy that another program holds: the message says once that
@@ -198,8 +206,7 @@ TEST_F(win32, andereProgrammeAnDerDatei) {
          "blieb unverändert.",
          "gesperrt und wurde nicht gelesen. Bitte das andere Programm schließen"},
         {GENERIC_WRITE, 0, 0, "fremd", "()",
-         "„ApplicationSettings.xml“ wurde von einem anderen Programm geändert",
-         ""},
+         "„ApplicationSettings.xml“ wurde von einem anderen Programm geändert", ""},
     };
     __imp_ReplaceFileW = mitScanner;
     for (const fall& f : faelle) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 
 namespace fs = std::filesystem;
@@ -85,6 +86,39 @@ TEST_F(nachladen, nurEinNeuerInhaltOhneBearbeitungLaedtNeu) {
         EXPECT_FALSE(formular.stillNachladen()) << fall.fall << ": the same bytes load once";
         fs::remove_all(datei);
     }
+}
+
+// The file is read only once its size or write time moved since it last
+// held the loaded content; a change that keeps both, as a program that puts
+// the old time back may make, goes unseen until the next one.
+TEST_F(nachladen, gleicherStempelWirdNichtGelesen) {
+    std::string neu = demotext();
+    neu.replace(neu.find("<City>80|"), 9, "<City>99|");
+    const fs::path datei = einstellungen(demotext());
+    const auto vor = [](int minuten) {
+        return fs::file_time_type::clock::now() - std::chrono::minutes(minuten);
+    };
+    fs::last_write_time(datei, vor(120));
+    speicherablage f;
+    profilformular formular(f);
+    formular.lesen();
+    fs::last_write_time(datei, vor(60));
+    EXPECT_FALSE(formular.dateiGeaendert()) << "only the time moved";
+    const auto zeit = fs::last_write_time(datei);
+    schreiben(datei, neu);
+    fs::last_write_time(datei, zeit);
+    EXPECT_FALSE(formular.stillNachladen()) << "size and time as when last read";
+    fs::last_write_time(datei, vor(30));
+    EXPECT_TRUE(formular.stillNachladen());
+    EXPECT_EQ(f.felder[20], "99");
+    // A write time not well before now, here one ahead as another clock's
+    // may be, may be shared by the next write: such a file is read each time.
+    const auto voraus = vor(-10);
+    fs::last_write_time(datei, voraus);
+    EXPECT_FALSE(formular.dateiGeaendert());
+    schreiben(datei, demotext());
+    fs::last_write_time(datei, voraus);
+    EXPECT_TRUE(formular.dateiGeaendert());
 }
 
 // The route planner changes a route value while a vehicle field is edited;
