@@ -3,9 +3,11 @@
 #include "ergebnisse.h"
 #include "fehlernummer.h"
 #include "festtext.h"
+#include "meldungen.h"
 #include "profilformular.h"
 #include "sicherung.h"
 #include "speicherablage.h"
+#include "zeichensatz.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +91,32 @@ TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtNichts) {
                 << "no copy";
         }
     }
+}
+
+// "Ja" with nothing changed touches nothing beside the file either: no
+// "Sicherungen" is made, and one that could take no copy stops nothing.
+// The restore of a backup equal to the file is the same.
+TEST_F(uebernehmen, unveraendertBrauchtKeineSicherung) {
+    laden(demotext());
+    formular_.fahrzeugUebernehmen();
+    EXPECT_EQ(fenster_.status, "Nichts geändert");
+    EXPECT_FALSE(fs::exists(sicherungsordner)) << "a backup folder made for no write";
+    schreiben("gleich.xml", demotext());
+    formular_.sicherungZurueckholen("gleich.xml");
+    EXPECT_EQ(fenster_.status, "Nichts geändert");
+    EXPECT_FALSE(fs::exists(sicherungsordner)) << "a backup folder made for no restore";
+
+    fs::remove_all(sicherungsordner);
+    schreiben(fs::path(sicherungsordner), "eine Datei, kein Ordner");
+    for (const std::function<void()>& schreiber :
+         {std::function<void()>([&] { formular_.fahrzeugUebernehmen(); }),
+          std::function<void()>([&] { formular_.routeUebernehmen(); }),
+          std::function<void()>([&] { formular_.sicherungZurueckholen("gleich.xml"); })}) {
+        fenster_.status.clear();
+        EXPECT_EQ(fehlernummer(schreiber), 0) << "a write of nothing refused for its backup";
+        EXPECT_EQ(fenster_.status, "Nichts geändert");
+    }
+    EXPECT_EQ(lesen(datei_), demotext());
 }
 
 // A field that does not read as a number stops the writer before the
