@@ -7,6 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -135,6 +141,23 @@ TEST_F(pfadknopf, ordnerInJederSchrift) {
         fenster_.pfadnotiz.starts_with("Der Ordner „" + name + pfadtrenner + "“ existiert nicht."))
         << fenster_.pfadnotiz;
     EXPECT_TRUE(fenster_.hinweise.empty()) << "no box";
+}
+
+// After "Pfad" the box is for typing, also where the load that follows
+// raises an error: a file without the chosen profile, an empty "ini.txt".
+TEST_F(pfadknopf, nachPfadImFeldAuchWennDasLadenScheitert) {
+    for (const auto& [einstellungstext, pfaddatei] :
+         {std::pair<std::string, bool>{"<Einstellungen/>", true}, {"", false}}) {
+        einstellungen(einstellungstext);
+        if (!pfaddatei) {
+            schreiben("ini.txt", "");
+        }
+        fenster_.aktiv = false;
+        fenster_.fokusImPfad = false;
+        EXPECT_NE(fehlernummer([&] { formular_.pfadUmschalten(); }), 0);
+        EXPECT_TRUE(fenster_.aktiv);
+        EXPECT_TRUE(fenster_.fokusImPfad) << "focus left on the button: " << pfaddatei;
+    }
 }
 
 // The first start waits for a folder; one typed without its separator loads.
