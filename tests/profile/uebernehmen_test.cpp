@@ -119,6 +119,27 @@ TEST_F(uebernehmen, unveraendertBrauchtKeineSicherung) {
     EXPECT_EQ(lesen(datei_), demotext());
 }
 
+// The questions of the writers and of the restore, and the line for no
+// change, are in the one table of messages.
+TEST_F(uebernehmen, fragenStehenInDerMeldungstabelle) {
+    laden(demotext());
+    formular_.fahrzeugUebernehmen();
+    schreiben("gleich.xml", demotext());
+    formular_.sicherungZurueckholen("gleich.xml");
+    ASSERT_EQ(fenster_.fragen.size(), 2u);
+    const auto inTabelle = [](const std::string& cp1252) {
+        const std::string text = nachUtf8(cp1252);
+        return std::ranges::any_of(meldungstabelle, [&](const meldungszeile& z) {
+            return meldungstext(z.art, {}) == text;
+        });
+    };
+    for (const std::string& frage : fenster_.fragen) {
+        const std::string zeile = frage.substr(0, frage.find("\r\n"));
+        EXPECT_TRUE(inTabelle(zeile)) << nachUtf8(zeile);
+    }
+    EXPECT_TRUE(inTabelle(fenster_.listen[0].at(0))) << fenster_.listen[0].at(0);
+}
+
 // A field that does not read as a number stops the writer before the
 // question; the first such field in writing order is named. An emptied
 // factor stays so when left.
