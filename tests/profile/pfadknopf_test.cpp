@@ -160,6 +160,30 @@ TEST_F(pfadknopf, nachPfadImFeldAuchWennDasLadenScheitert) {
     }
 }
 
+#ifndef _WIN32
+// A folder the user may not look into is not said to lack the settings
+// file: that file is there. Root reads every folder, so the load runs as
+// "nobody".
+TEST_F(pfadknopf, unlesbarerOrdnerHeisstNichtLeer) {
+    einstellungen(demotext());
+    fs::permissions(ordner_ / "daten", fs::perms::owner_all);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        if (::getuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(99);
+        }
+        const int nummer = fehlernummer([&] { formular_.lesen(); });
+        ::_exit(fenster_.pfadnotiz.starts_with("Im Ordner") ? 1 : nummer);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 99);
+    EXPECT_NE(WEXITSTATUS(status), 1) << "the note says the folder holds no settings file";
+}
+#endif
+
 // The first start waits for a folder; one typed without its separator loads.
 TEST_F(pfadknopf, eineNeuePfaddateiWirdAngelegt) {
     einstellungen(demotext());
