@@ -677,6 +677,35 @@ TEST_F(uebernehmen, unveraendertVerweigertBleibtOhneKopie) {
     EXPECT_TRUE(!fs::exists(sicherungsordner) || fs::is_empty(sicherungsordner));
 }
 
+#ifndef _WIN32
+// A file in a folder that takes no new file cannot be replaced: it is
+// refused with 70 before the question, as a read-only file is. Root writes
+// everywhere, so the writers run as "nobody", who may write the file itself.
+TEST_F(uebernehmen, schreibgeschuetzterOrdnerVorDerFrage) {
+    laden(demotext());
+    fenster_.felder[0] = "0.5";
+    fs::permissions(datei_, fs::perms::all);
+    fs::permissions(ordner_ / "daten", fs::perms::owner_all | fs::perms::group_read |
+                                           fs::perms::group_exec | fs::perms::others_read |
+                                           fs::perms::others_exec);
+    fs::permissions(ordner_, fs::perms::all);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        if (::getuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(99);
+        }
+        const int nummer = fehlernummer([&] { formular_.fahrzeugUebernehmen(); });
+        ::_exit(fenster_.fragen.empty() ? nummer : 1);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 70) << "1: asked before the refusal";
+    EXPECT_EQ(lesen(datei_), demotext());
+}
+#endif
+
 TEST_F(uebernehmen, rechteBleibenErhalten) {
 #ifdef _WIN32
     GTEST_SKIP() << "Windows has no permission bits beside the read-only attribute";
