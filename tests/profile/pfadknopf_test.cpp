@@ -7,6 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -136,6 +142,47 @@ TEST_F(pfadknopf, ordnerInJederSchrift) {
         << fenster_.pfadnotiz;
     EXPECT_TRUE(fenster_.hinweise.empty()) << "no box";
 }
+
+// After "Pfad" the box is for typing, also where the load that follows
+// raises an error: a file without the chosen profile, an empty "ini.txt".
+TEST_F(pfadknopf, nachPfadImFeldAuchWennDasLadenScheitert) {
+    for (const auto& [einstellungstext, pfaddatei] :
+         {std::pair<std::string, bool>{"<Einstellungen/>", true}, {"", false}}) {
+        einstellungen(einstellungstext);
+        if (!pfaddatei) {
+            schreiben("ini.txt", "");
+        }
+        fenster_.aktiv = false;
+        fenster_.fokusImPfad = false;
+        EXPECT_NE(fehlernummer([&] { formular_.pfadUmschalten(); }), 0);
+        EXPECT_TRUE(fenster_.aktiv);
+        EXPECT_TRUE(fenster_.fokusImPfad) << "focus left on the button: " << pfaddatei;
+    }
+}
+
+#ifndef _WIN32
+// A folder the user may not look into is not said to lack the settings
+// file: that file is there. Root reads every folder, so the load runs as
+// "nobody".
+TEST_F(pfadknopf, unlesbarerOrdnerHeisstNichtLeer) {
+    einstellungen(demotext());
+    fs::permissions(ordner_ / "daten", fs::perms::owner_all);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        if (::getuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(99);
+        }
+        const int nummer = fehlernummer([&] { formular_.lesen(); });
+        ::_exit(fenster_.pfadnotiz.starts_with("Im Ordner") ? 1 : nummer);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 99);
+    EXPECT_NE(WEXITSTATUS(status), 1) << "the note says the folder holds no settings file";
+}
+#endif
 
 // The first start waits for a folder; one typed without its separator loads.
 TEST_F(pfadknopf, eineNeuePfaddateiWirdAngelegt) {

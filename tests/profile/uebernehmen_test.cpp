@@ -3,9 +3,11 @@
 #include "ergebnisse.h"
 #include "fehlernummer.h"
 #include "festtext.h"
+#include "meldungen.h"
 #include "profilformular.h"
 #include "sicherung.h"
 #include "speicherablage.h"
+#include "zeichensatz.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +91,53 @@ TEST_F(uebernehmen, jaDirektNachDemLadenSchreibtNichts) {
                 << "no copy";
         }
     }
+}
+
+// "Ja" with nothing changed touches nothing beside the file either: no
+// "Sicherungen" is made, and one that could take no copy stops nothing.
+// The restore of a backup equal to the file is the same.
+TEST_F(uebernehmen, unveraendertBrauchtKeineSicherung) {
+    laden(demotext());
+    formular_.fahrzeugUebernehmen();
+    EXPECT_EQ(fenster_.status, "Nichts geändert");
+    EXPECT_FALSE(fs::exists(sicherungsordner)) << "a backup folder made for no write";
+    schreiben("gleich.xml", demotext());
+    formular_.sicherungZurueckholen("gleich.xml");
+    EXPECT_EQ(fenster_.status, "Nichts geändert");
+    EXPECT_FALSE(fs::exists(sicherungsordner)) << "a backup folder made for no restore";
+
+    fs::remove_all(sicherungsordner);
+    schreiben(fs::path(sicherungsordner), "eine Datei, kein Ordner");
+    for (const std::function<void()>& schreiber :
+         {std::function<void()>([&] { formular_.fahrzeugUebernehmen(); }),
+          std::function<void()>([&] { formular_.routeUebernehmen(); }),
+          std::function<void()>([&] { formular_.sicherungZurueckholen("gleich.xml"); })}) {
+        fenster_.status.clear();
+        EXPECT_EQ(fehlernummer(schreiber), 0) << "a write of nothing refused for its backup";
+        EXPECT_EQ(fenster_.status, "Nichts geändert");
+    }
+    EXPECT_EQ(lesen(datei_), demotext());
+}
+
+// The questions of the writers and of the restore, and the line for no
+// change, are in the one table of messages.
+TEST_F(uebernehmen, fragenStehenInDerMeldungstabelle) {
+    laden(demotext());
+    formular_.fahrzeugUebernehmen();
+    schreiben("gleich.xml", demotext());
+    formular_.sicherungZurueckholen("gleich.xml");
+    ASSERT_EQ(fenster_.fragen.size(), 2u);
+    const auto inTabelle = [](const std::string& cp1252) {
+        const std::string text = nachUtf8(cp1252);
+        return std::ranges::any_of(meldungstabelle, [&](const meldungszeile& z) {
+            return meldungstext(z.art, {}) == text;
+        });
+    };
+    for (const std::string& frage : fenster_.fragen) {
+        const std::string zeile = frage.substr(0, frage.find("\r\n"));
+        EXPECT_TRUE(inTabelle(zeile)) << nachUtf8(zeile);
+    }
+    EXPECT_TRUE(inTabelle(fenster_.listen[0].at(0))) << fenster_.listen[0].at(0);
 }
 
 // A field that does not read as a number stops the writer before the
@@ -627,6 +676,35 @@ TEST_F(uebernehmen, unveraendertVerweigertBleibtOhneKopie) {
     EXPECT_EQ(fehlernummer([&] { formular_.fahrzeugUebernehmen(); }), 70);
     EXPECT_TRUE(!fs::exists(sicherungsordner) || fs::is_empty(sicherungsordner));
 }
+
+#ifndef _WIN32
+// A file in a folder that takes no new file cannot be replaced: it is
+// refused with 70 before the question, as a read-only file is. Root writes
+// everywhere, so the writers run as "nobody", who may write the file itself.
+TEST_F(uebernehmen, schreibgeschuetzterOrdnerVorDerFrage) {
+    laden(demotext());
+    fenster_.felder[0] = "0.5";
+    fs::permissions(datei_, fs::perms::all);
+    fs::permissions(ordner_ / "daten", fs::perms::owner_all | fs::perms::group_read |
+                                           fs::perms::group_exec | fs::perms::others_read |
+                                           fs::perms::others_exec);
+    fs::permissions(ordner_, fs::perms::all);
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        if (::getuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(99);
+        }
+        const int nummer = fehlernummer([&] { formular_.fahrzeugUebernehmen(); });
+        ::_exit(fenster_.fragen.empty() ? nummer : 1);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 70) << "1: asked before the refusal";
+    EXPECT_EQ(lesen(datei_), demotext());
+}
+#endif
 
 TEST_F(uebernehmen, rechteBleibenErhalten) {
 #ifdef _WIN32

@@ -3,6 +3,8 @@
 #include "farben.h"
 #include "fensterrahmen.h"
 #include "mainform.h"
+#include "meldungen.h"
+#include "sicherungsdialog.h"
 #include "steuerelemente.h"
 #include "zeichensatz.h"
 
@@ -208,6 +210,20 @@ class mainformTest : public QObject {
     }
 
   private slots:
+    // The guide and the README call a backup without any of the nine
+    // profiles "nicht lesbar" in the list of backups.
+    void sicherungOhneProfileWieInDerAnleitung() {
+        sicherungsdialog dialog(
+            nullptr, {{"ohne.xml", "07.12.2026 16:59:09"}},
+            [](const std::string&) -> sicherungsvergleich {
+                throw meldungsfehler(meldung::sicherungOhneProfile, {});
+            },
+            QDir::tempPath());
+        auto* liste = dialog.findChild<QListWidget*>();
+        QTRY_VERIFY(!liste->item(0)->text().endsWith("wird verglichen …"));
+        QCOMPARE(liste->item(0)->text(), QString("07.12.2026 16:59:09 – nicht lesbar"));
+    }
+
     void initTestCase() {
         // The tests answer dialogs as Qt widgets, which a platform's native
         // dialog (Windows) is not.
