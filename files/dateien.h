@@ -45,6 +45,12 @@ bool ordnerExistiert(std::string_view name);
 // asks anything.
 bool schreibgeschuetzt(std::string_view name);
 
+// True where the folder of the file `name` exists but will not take a new
+// file from this user, so that no safe replace of the file can succeed.
+// Windows grants that through access control lists, which only the attempt
+// tells: there it is always false, and the replace itself reports.
+bool ordnerNimmtKeineDatei(std::string_view name);
+
 // A file's size and last write time, in nanoseconds since 1970 UTC: cheap
 // to get, and different after nearly every write, so that a file whose
 // stamp stayed need not be read again to see that it did not change.

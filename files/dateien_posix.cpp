@@ -373,6 +373,17 @@ bool schreibgeschuetzt(std::string_view name) {
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(utf8.c_str(), W_OK) != 0;
 }
 
+bool ordnerNimmtKeineDatei(std::string_view name) {
+    namePruefen(name);
+    const std::size_t trenner = name.find_last_of('/');
+    const std::string ordner = trenner == std::string_view::npos
+                                   ? std::string(".")
+                                   : std::string(name.substr(0, trenner + 1));
+    struct stat st {};
+    return ::stat(ordner.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           ::access(ordner.c_str(), W_OK | X_OK) != 0;
+}
+
 std::optional<dateistempel> dateiStempel(std::string_view name) {
     namePruefen(name);
     struct stat st {};

@@ -419,6 +419,11 @@ bool schreibgeschuetzt(std::string_view name) {
            (attribute & FILE_ATTRIBUTE_READONLY) != 0;
 }
 
+bool ordnerNimmtKeineDatei(std::string_view name) {
+    namePruefen(name);
+    return false;
+}
+
 bool ordnerExistiert(std::string_view name) {
     namePruefen(name);
     const DWORD attribute = ::GetFileAttributesW(windowsname(name).c_str());

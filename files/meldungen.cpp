@@ -1,5 +1,7 @@
 #include "meldungen.h"
 
+#include "zeichensatz.h"
+
 #include <algorithm>
 
 const meldungszeile& meldungszeileVon(meldung m) {
@@ -24,6 +26,10 @@ std::string meldungstext(meldung m, meldungswerte werte) {
         von = zu + 1;
     }
     return text.append(vorlage, von);
+}
+
+std::string meldungstextCp1252(meldung m, meldungswerte werte) {
+    return alsCp1252(meldungstext(m, werte)).value_or("?");
 }
 
 laufzeitfehler meldungsfehler(meldung m, meldungswerte werte, int nummer) {

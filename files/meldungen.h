@@ -43,6 +43,7 @@ enum class meldung {
     zuWenigeTrenner,
     auswahlOhneProfil,
     schreibgeschuetzt,
+    ordnerSchreibgeschuetzt,
     // Backups.
     sicherungUnmoeglich,
     sicherungOhneProfile,
@@ -60,6 +61,9 @@ enum class meldung {
     gespeichert,
     nichtsGeaendert,
     verwerfen,
+    frageUebernehmen,
+    frageZurueckholen,
+    keineAenderung,
 };
 
 struct meldungszeile {
@@ -70,7 +74,7 @@ struct meldungszeile {
 };
 
 // clang-format off
-inline constexpr std::array<meldungszeile, 38> meldungstabelle{{
+inline constexpr std::array<meldungszeile, 42> meldungstabelle{{
     {meldung::nameUngueltig, laufzeitfehler::dateinameFalsch,
      "„{datei}“ kann kein Datei- oder Ordnername sein: {grund}.",
      "Bitte den Namen ohne dieses Zeichen eingeben."},
@@ -146,6 +150,9 @@ inline constexpr std::array<meldungszeile, 38> meldungstabelle{{
     {meldung::schreibgeschuetzt, laufzeitfehler::zugriffVerweigert,
      "Die Datei „{datei}“ ist schreibgeschützt; nichts wurde geschrieben.",
      "Bitte den Schreibschutz der Datei aufheben (in ihren Eigenschaften) und noch einmal übernehmen."},
+    {meldung::ordnerSchreibgeschuetzt, laufzeitfehler::zugriffVerweigert,
+     "Im Ordner von „{datei}“ darf Tamvoril keine neue Datei anlegen, und ohne sie lässt sich die Datei nicht sicher ersetzen; nichts wurde geschrieben.",
+     "Bitte prüfen, ob Sie in diesem Ordner Dateien anlegen dürfen."},
     {meldung::sicherungUnmoeglich, 0,
      "Vor dem Schreiben ließ sich keine Sicherungskopie anlegen, darum wurde nichts geschrieben.",
      "{ursache}"},
@@ -179,6 +186,9 @@ inline constexpr std::array<meldungszeile, 38> meldungstabelle{{
     {meldung::gespeichert, 0, "Gespeichert um {uhrzeit} – Sicherung: {sicherung}", ""},
     {meldung::nichtsGeaendert, 0, "Nichts geändert", ""},
     {meldung::verwerfen, 0, "Nicht übernommene Änderungen verwerfen?", ""},
+    {meldung::frageUebernehmen, 0, "Folgende Änderungen werden übernommen", ""},
+    {meldung::frageZurueckholen, 0, "Folgende Werte werden aus der Sicherung zurückgeholt:", ""},
+    {meldung::keineAenderung, 0, "Keine Werte geändert.", ""},
 }};
 // clang-format on
 
@@ -189,6 +199,10 @@ const meldungszeile& meldungszeileVon(meldung m);
 
 // The message's text with each "{name}" replaced by its value.
 std::string meldungstext(meldung m, meldungswerte werte);
+
+// The same in Windows-1252, for the question's text, which the window takes
+// as the settings text's bytes; every message's characters are in it.
+std::string meldungstextCp1252(meldung m, meldungswerte werte);
 
 // The message as the error to raise, with the row's number, or with
 // `nummer` where the cause decides it (a row whose number is 0 takes that

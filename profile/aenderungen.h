@@ -12,9 +12,6 @@
 // the file as it is read at the moment of applying, so that a value another
 // program changed since the load shows too. Lines are UTF-8.
 
-// What the list says when no field differs.
-inline constexpr std::string_view keineAenderung = "Keine Werte geändert.";
-
 // Adds "<label>: <old> → <new>" for each field of `gruppe` whose text differs
 // from its value in `liste`, the group's value passage as the file holds it:
 // one value per "|"-separated piece, the last field taking the rest, as a

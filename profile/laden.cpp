@@ -86,11 +86,23 @@ bool profilformular::gruppenLaden() {
     fenster_.setzePfadtext(pfad_);
 
     if (!dateiExistiert(dateiname())) {
+        // A folder that is there but cannot be searched hides its file: the
+        // read says why, and its error is shown.
+        const bool ordner = ordnerExistiert(pfad_);
+        if (ordner) {
+            try {
+                dateiLesen(dateiname());
+            } catch (const laufzeitfehler& f) {
+                if (f.nummer() != laufzeitfehler::dateiNichtGefunden) {
+                    fenster_.pfadnotizZeigen("");
+                    throw;
+                }
+            }
+        }
         // Said in the window, not in a box: the user may be about to give
         // another folder anyway.
         fenster_.pfadnotizZeigen(
-            meldungstext(ordnerExistiert(pfad_) ? meldung::dateiFehlt : meldung::ordnerFehlt,
-                         {{"ordner", pfad_}}));
+            meldungstext(ordner ? meldung::dateiFehlt : meldung::ordnerFehlt, {{"ordner", pfad_}}));
         return false;
     }
     fenster_.pfadnotizZeigen("");

@@ -11,8 +11,14 @@ void profilformular::pfadBearbeiten() {
 void profilformular::pfadUmschalten() {
     if (!fenster_.pfadAktiv()) {
         pfadBearbeiten();
-        lesen();
-        // The box is for typing now: the text selected, to be typed over.
+        // The box is for typing now, the text selected to be typed over,
+        // also where the load fails: its error is what the new folder mends.
+        try {
+            lesen();
+        } catch (...) {
+            fenster_.pfadFokussieren();
+            throw;
+        }
         fenster_.pfadFokussieren();
         return;
     }

@@ -178,25 +178,13 @@ std::vector<sicherungsangabe> sicherungenAuflisten(std::string_view dateiname) {
     return angaben;
 }
 
-namespace {
+namespace {} // namespace
 
-// Whether the splices left the text as it was read.
-bool unveraendert(const spleisstext& text) {
-    const std::string_view jetzt = text.text();
-    std::size_t stelle = 0;
-    for (const std::string_view stueck : text.ursprung()) {
-        if (jetzt.substr(stelle, stueck.size()) != stueck) {
-            return false;
-        }
-        stelle += stueck.size();
-    }
-    return stelle == jetzt.size();
-}
-
-} // namespace
-
-schreibergebnis gesichertErsetzen(const std::string& datei, spleisstext& text,
+schreibergebnis gesichertErsetzen(const std::string& datei, spleisstext& text, bool aendert,
                                   const std::function<void(spleisstext&)>& aendern) {
+    if (!aendert) {
+        return {}; // no folder, no copy, no replace: the file stays as it is
+    }
     // Another program may have changed the file since it was read: the
     // replace goes ahead only while the file still holds exactly the text
     // read, so that the other program's change is not overwritten. The
@@ -207,10 +195,6 @@ schreibergebnis gesichertErsetzen(const std::string& datei, spleisstext& text,
     const std::time_t zeit = std::time(nullptr);
     const std::string kopie = sichern(einstellungsdatei, text.text(), zeit);
     aendern(text);
-    if (unveraendert(text)) {
-        sicherungVerwerfen(kopie);
-        return {};
-    }
     try {
         dateiErsetzen(datei, text.text(), text.ursprung());
     } catch (const laufzeitfehler&) {

@@ -61,9 +61,10 @@ struct schreibergebnis {
 // `aendern` splices it, and the file is replaced only while it still holds
 // the text as read. A write that does not go ahead removes its copy and
 // removes no older one; only a write that did prunes the copies to 20.
-// Where the spliced text equals the text as read, the file is left alone
-// and the copy removed: such copies would push real ones out of the 20.
-schreibergebnis gesichertErsetzen(const std::string& datei, spleisstext& text,
+// Where `aendert` says the splices change nothing, nothing is touched: no
+// folder, no copy, no replace; such copies would push real ones out of the
+// 20, and a copy that cannot be made must not refuse a write of nothing.
+schreibergebnis gesichertErsetzen(const std::string& datei, spleisstext& text, bool aendert,
                                   const std::function<void(spleisstext&)>& aendern);
 
 // The line that tells the user what the write did.

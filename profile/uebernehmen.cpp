@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr std::string_view frage = "Folgende Änderungen werden übernommen\r\n"_cp1252;
-
 // How much of the profile the question shows where the passage cannot be cut.
 constexpr std::size_t ersatzlaenge = 2000;
 
@@ -112,17 +110,20 @@ void profilformular::uebernehmen(profilart profil) {
         imProfil.ende = profiltext.size();
     }
     if (aenderungen.empty()) {
-        aenderungen.emplace_back(keineAenderung);
+        aenderungen.push_back(meldungstext(meldung::keineAenderung, {}));
     }
 
     const std::string passage = bestaetigungspassage(profiltext, imProfil, profil);
-    if (!fenster_.frageJaNein(std::string(frage) + passage, aenderungen)) {
+    if (!fenster_.frageJaNein(meldungstextCp1252(meldung::frageUebernehmen, {}) + "\r\n" + passage,
+                              aenderungen)) {
         return;
     }
     // Whether the window showed the file as read: another program may have
     // changed it since the load, in the half not written too.
     const bool gezeigt = geladen_ == standVon(text.text());
-    const schreibergebnis ergebnis = gesichertErsetzen(datei, text, [&](spleisstext& t) {
+    const bool aendert =
+        profiltext != std::string_view(text.text()).substr(anfang, bereich.ende - anfang);
+    const schreibergebnis ergebnis = gesichertErsetzen(datei, text, aendert, [&](spleisstext& t) {
         t.ersetzen(anfang, bereich.ende - anfang, profiltext);
     });
     // The fields of this half now show the file and count as unedited. The
@@ -141,5 +142,8 @@ void profilformular::schreibbarPruefen(const std::string& datei) const {
     // Said before the question, not after the user has read the passage.
     if (schreibgeschuetzt(datei)) {
         throw meldungsfehler(meldung::schreibgeschuetzt, {{"datei", datei}});
+    }
+    if (ordnerNimmtKeineDatei(datei)) {
+        throw meldungsfehler(meldung::ordnerSchreibgeschuetzt, {{"datei", datei}});
     }
 }

@@ -190,15 +190,14 @@ void profilformular::sicherungZurueckholen(const std::string& sicherung) {
     spleisstext text(dateiLesen(datei));
     sicherungsvergleich v = sicherungVergleichen(text.text(), alt, feldnamenLesen(fenster_));
     if (v.anders == 0) {
-        v.zeilen.insert(v.zeilen.begin(), std::string(keineAenderung));
+        v.zeilen.insert(v.zeilen.begin(), meldungstext(meldung::keineAenderung, {}));
     }
-    if (!fenster_.frageJaNein(
-            std::string("Folgende Werte werden aus der Sicherung zurückgeholt:\r\n"_cp1252),
-            v.zeilen)) {
+    if (!fenster_.frageJaNein(meldungstextCp1252(meldung::frageZurueckholen, {}) + "\r\n",
+                              v.zeilen)) {
         return;
     }
-    const schreibergebnis ergebnis =
-        gesichertErsetzen(datei, text, [&](spleisstext& t) { sicherungEinsetzen(t, alt); });
+    const schreibergebnis ergebnis = gesichertErsetzen(
+        datei, text, v.anders > 0, [&](spleisstext& t) { sicherungEinsetzen(t, alt); });
     lesen();
     fenster_.statusZeigen(schreibzeile(ergebnis));
 }

@@ -127,15 +127,15 @@ TEST_F(uebernehmen, fragenStehenInDerMeldungstabelle) {
     schreiben("gleich.xml", demotext());
     formular_.sicherungZurueckholen("gleich.xml");
     ASSERT_EQ(fenster_.fragen.size(), 2u);
-    const auto inTabelle = [](const std::string& cp1252) {
-        const std::string text = nachUtf8(cp1252);
+    // The questions are Windows-1252, the list's lines UTF-8.
+    const auto inTabelle = [](const std::string& text) {
         return std::ranges::any_of(meldungstabelle, [&](const meldungszeile& z) {
             return meldungstext(z.art, {}) == text;
         });
     };
     for (const std::string& frage : fenster_.fragen) {
-        const std::string zeile = frage.substr(0, frage.find("\r\n"));
-        EXPECT_TRUE(inTabelle(zeile)) << nachUtf8(zeile);
+        const std::string zeile = nachUtf8(frage.substr(0, frage.find("\r\n")));
+        EXPECT_TRUE(inTabelle(zeile)) << zeile;
     }
     EXPECT_TRUE(inTabelle(fenster_.listen[0].at(0))) << fenster_.listen[0].at(0);
 }

@@ -210,8 +210,8 @@ class mainformTest : public QObject {
     }
 
   private slots:
-    // The guide and the README call a backup without any of the nine
-    // profiles "nicht lesbar" in the list of backups.
+    // A backup without any of the nine profiles is listed as of no use, as
+    // the guide and the README say, not as unreadable.
     void sicherungOhneProfileWieInDerAnleitung() {
         sicherungsdialog dialog(
             nullptr, {{"ohne.xml", "07.12.2026 16:59:09"}},
@@ -221,7 +221,7 @@ class mainformTest : public QObject {
             QDir::tempPath());
         auto* liste = dialog.findChild<QListWidget*>();
         QTRY_VERIFY(!liste->item(0)->text().endsWith("wird verglichen …"));
-        QCOMPARE(liste->item(0)->text(), QString("07.12.2026 16:59:09 – nicht lesbar"));
+        QCOMPARE(liste->item(0)->text(), QString("07.12.2026 16:59:09 – nicht verwendbar"));
     }
 
     void initTestCase() {
