@@ -51,6 +51,7 @@ enum class meldung {
     elementFehlt,
     speichermangel,
     intern,
+    arbeitsordnerFehlt,
     // Notes and lines the window shows without a box, and its questions:
     // no number, and a line after a write is not a sentence.
     ordnerFehlt,
@@ -74,7 +75,7 @@ struct meldungszeile {
 };
 
 // clang-format off
-inline constexpr std::array<meldungszeile, 42> meldungstabelle{{
+inline constexpr std::array<meldungszeile, 43> meldungstabelle{{
     {meldung::nameUngueltig, laufzeitfehler::dateinameFalsch,
      "„{datei}“ kann kein Datei- oder Ordnername sein: {grund}.",
      "Bitte den Namen ohne dieses Zeichen eingeben."},
@@ -168,6 +169,9 @@ inline constexpr std::array<meldungszeile, 42> meldungstabelle{{
     {meldung::intern, 0,
      "Ein interner Fehler hat die Aktion abgebrochen.",
      "Bitte erneut versuchen; bleibt der Fehler, ihn den Entwicklern melden."},
+    {meldung::arbeitsordnerFehlt, 0,
+     "Der Arbeitsordner „{ordner}“ lässt sich nicht anlegen oder öffnen, und „ini.txt“ und die Sicherungen landen im Ordner, in dem Tamvoril gestartet wurde.",
+     "Bitte die Rechte des Ordners prüfen oder Tamvoril aus einem Ordner starten, in dem Sie schreiben dürfen."},
     {meldung::ordnerFehlt, 0,
      "Der Ordner „{ordner}“ existiert nicht.",
      "Bitte über „Pfad“ einen anderen Ordner wählen."},

@@ -1,5 +1,7 @@
 #include "startordner.h"
 
+#include "meldungen.h"
+
 #include <QDir>
 #include <QMessageBox>
 
@@ -11,7 +13,8 @@ void startordnerWaehlen(const QStringList& argumente) {
     const QString ordner = QDir(basis).filePath("Tamvoril");
     if (basis.isEmpty() || !QDir().mkpath(ordner) || !QDir::setCurrent(ordner)) {
         QMessageBox::warning(nullptr, "Tamvoril",
-                             QString("Der Arbeitsordner „%1“ lässt sich nicht anlegen oder öffnen.")
-                                 .arg(QDir::toNativeSeparators(ordner)));
+                             QString::fromStdString(meldungstext(
+                                 meldung::arbeitsordnerFehlt,
+                                 {{"ordner", QDir::toNativeSeparators(ordner).toStdString()}})));
     }
 }
