@@ -244,7 +244,8 @@ void direktSchreiben(const std::wstring& datei, const std::string& name, std::st
 constexpr std::string_view altkennung = "bisher";
 
 bool istAlteFassung(std::string_view eintrag) {
-    const std::string mitte = "." + std::string(altkennung);
+    constexpr std::string_view mitte = ".bisher"; // "." and altkennung
+    static_assert(mitte.substr(1) == altkennung);
     if (!eintrag.starts_with('.') || eintrag.size() < 2 + mitte.size() + zufallslaenge) {
         return false;
     }
