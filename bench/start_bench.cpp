@@ -10,7 +10,8 @@
 //   start_bench [--runden N] [--wine] [PROGRAMM GRUNDFENSTER]
 //
 // Needs a display (Xvfb will do). With --wine the two programs are Windows
-// executables, started with "wine" in the prefix that WINEPREFIX names.
+// executables, started with the Wine that WINE names ("wine" if unset) in the
+// prefix that WINEPREFIX names.
 
 #include <algorithm>
 #include <chrono>
@@ -168,9 +169,12 @@ int main(int argc, char** argv) {
     ::setenv("HOME", (ordner / "home").c_str(), 1);
     ::setenv("TAMVORIL_STARTMESSUNG", zeitdatei, 1);
 
+    const char* const wineumgebung = std::getenv("WINE");
+    const std::string winebefehl = wineumgebung != nullptr ? wineumgebung : "wine";
     std::vector<std::vector<std::string>> befehle;
     for (const std::string& p : programme) {
-        befehle.push_back(wine ? std::vector<std::string>{"wine", p} : std::vector<std::string>{p});
+        befehle.push_back(wine ? std::vector<std::string>{winebefehl, p}
+                               : std::vector<std::string>{p});
     }
     // One start of each first, not counted: it fills the caches.
     einStart(befehle[0]);
