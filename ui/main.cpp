@@ -1,6 +1,7 @@
 #include "anwendung.h"
 #include "fensterrahmen.h"
 #include "mainform.h"
+#include "startmessung.h"
 #include "startordner.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     startordnerWaehlen(QApplication::arguments());
 
     fensterrahmen fenster;
+    startmessung::einrichten(fenster);
     fenster.formular().Form_Load();
     fenster.formular().zeigen();
     return QApplication::exec();

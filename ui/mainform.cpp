@@ -184,8 +184,16 @@ void MainForm::auswahlZeigen() {
 }
 
 void MainForm::ordnerwahlEinrichten() {
-    ordnerwahl_ =
-        Text2->addAction(style()->standardIcon(QStyle::SP_DirIcon), QLineEdit::TrailingPosition);
+    ordnerwahl_ = Text2->addAction(QIcon(), QLineEdit::TrailingPosition);
+    // The folder icon comes from the desktop's icon theme, a search of some
+    // hundred files: made when the button first shows, which at most starts
+    // is never, since a saved folder locks the path box.
+    ordnerwahl_->setVisible(false);
+    connect(ordnerwahl_, &QAction::visibleChanged, this, [this] {
+        if (ordnerwahl_->isVisible() && ordnerwahl_->icon().isNull()) {
+            ordnerwahl_->setIcon(style()->standardIcon(QStyle::SP_DirIcon));
+        }
+    });
 #ifdef Q_OS_WIN
     ordnerwahl_->setToolTip("Ordner wählen … (Strg+O, mit Umschalt nur Ordner)");
 #else
