@@ -16,9 +16,7 @@
 #include <set>
 #include <vector>
 #ifndef _WIN32
-#include <grp.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "niemand.h"
 #endif
 
 namespace {
@@ -387,17 +385,9 @@ TEST_F(uebernehmen, kopieOhneSchreibrechtSchreibtNichts) {
     fs::permissions(ordner_ / "daten", fs::perms::all);
     fs::permissions(datei_, fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
                                                fs::perms::others_exec));
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        if (::getuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            ::_exit(99);
-        }
-        ::_exit(fehlernummer([&] { formular_.fahrzeugUebernehmen(); }));
-    }
-    int status = 0;
-    ::waitpid(kind, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 70) << status;
+    EXPECT_EQ(alsNiemandAusfuehren(
+                  [&] { return fehlernummer([&] { formular_.fahrzeugUebernehmen(); }); }),
+              70);
     EXPECT_EQ(lesen(datei_), demotext());
 }
 #endif
@@ -689,19 +679,11 @@ TEST_F(uebernehmen, schreibgeschuetzterOrdnerVorDerFrage) {
                                            fs::perms::group_exec | fs::perms::others_read |
                                            fs::perms::others_exec);
     fs::permissions(ordner_, fs::perms::all);
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        if (::getuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)) {
-            ::_exit(99);
-        }
+    const int ergebnis = alsNiemandAusfuehren([&] {
         const int nummer = fehlernummer([&] { formular_.fahrzeugUebernehmen(); });
-        ::_exit(fenster_.fragen.empty() ? nummer : 1);
-    }
-    int status = 0;
-    ::waitpid(kind, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 70) << "1: asked before the refusal";
+        return fenster_.fragen.empty() ? nummer : 1;
+    });
+    EXPECT_EQ(ergebnis, 70) << "1: asked before the refusal";
     EXPECT_EQ(lesen(datei_), demotext());
 }
 #endif
