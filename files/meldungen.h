@@ -182,7 +182,7 @@ inline constexpr std::array<meldungszeile, 43> meldungstabelle{{
      "Tamvoril hat die ApplicationSettings.xml in diesem Ordner gefunden.",
      "„Fertig“ übernimmt ihn."},
     {meldung::nichtsGefunden, 0,
-     "Unter Ihrem Benutzerordner liegt keine ApplicationSettings.xml mit Profilen.",
+     "Unter Ihrem Benutzerordner fand die Suche keine ApplicationSettings.xml mit Profilen.",
      "Bitte den Ordner von Hand oder mit dem Ordnersymbol wählen."},
     {meldung::nichtsGefundenVorzeitig, 0,
      "In den ersten 3 Sekunden fand die Suche keine ApplicationSettings.xml mit Profilen.",
