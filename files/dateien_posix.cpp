@@ -375,10 +375,14 @@ bool schreibgeschuetzt(std::string_view name) {
 
 bool ordnerNimmtKeineDatei(std::string_view name) {
     namePruefen(name);
-    const std::size_t trenner = name.find_last_of('/');
+    // The replace writes beside the file a link leads to, not beside the link.
+    const std::unique_ptr<char, decltype(&std::free)> echt(
+        ::realpath(std::string(name).c_str(), nullptr), &std::free);
+    const std::string_view ort = echt ? std::string_view(echt.get()) : name;
+    const std::size_t trenner = ort.find_last_of('/');
     const std::string ordner = trenner == std::string_view::npos
                                    ? std::string(".")
-                                   : std::string(name.substr(0, trenner + 1));
+                                   : std::string(ort.substr(0, trenner + 1));
     struct stat st {};
     return ::stat(ordner.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
            ::access(ordner.c_str(), W_OK | X_OK) != 0;

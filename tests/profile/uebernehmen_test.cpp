@@ -686,6 +686,27 @@ TEST_F(uebernehmen, schreibgeschuetzterOrdnerVorDerFrage) {
     EXPECT_EQ(ergebnis, 70) << "1: asked before the refusal";
     EXPECT_EQ(lesen(datei_), demotext());
 }
+
+// A link in a folder that takes no file, to a settings file in one that
+// does: the replace writes beside the file, so the write goes ahead.
+TEST_F(uebernehmen, verweisAusEinemFestenOrdner) {
+    laden(demotext());
+    fs::create_directory(ordner_ / "fest");
+    fs::create_symlink(datei_, ordner_ / "fest" / "ApplicationSettings.xml");
+    schreiben("ini.txt", (ordner_ / "fest").string() + "/");
+    formular_.lesen();
+    fenster_.felder[0] = "0.5";
+    for (const fs::path& offen : {ordner_, ordner_ / "daten", datei_}) {
+        fs::permissions(offen, fs::perms::all);
+    }
+    fs::permissions(ordner_ / "fest", fs::perms::owner_all | fs::perms::group_read |
+                                          fs::perms::group_exec | fs::perms::others_read |
+                                          fs::perms::others_exec);
+    EXPECT_EQ(alsNiemandAusfuehren(
+                  [&] { return fehlernummer([&] { formular_.fahrzeugUebernehmen(); }); }),
+              0);
+    EXPECT_NE(lesen(datei_), demotext());
+}
 #endif
 
 TEST_F(uebernehmen, rechteBleibenErhalten) {
