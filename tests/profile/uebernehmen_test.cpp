@@ -686,6 +686,28 @@ TEST_F(uebernehmen, schreibgeschuetzterOrdnerVorDerFrage) {
     EXPECT_EQ(ergebnis, 70) << "1: asked before the refusal";
     EXPECT_EQ(lesen(datei_), demotext());
 }
+
+// A settings file that is a link into another folder is replaced where it
+// really lies: a link that stands in a folder the user may not write does
+// not stop a write the real folder takes.
+TEST_F(uebernehmen, verweisInGeschuetztemOrdnerSchreibtDort) {
+    fs::create_directory(ordner_ / "echt");
+    schreiben(ordner_ / "echt" / "ApplicationSettings.xml", demotext());
+    laden(demotext());
+    fs::remove(datei_);
+    fs::create_symlink(ordner_ / "echt" / "ApplicationSettings.xml", datei_);
+    fenster_.felder[0] = "0.5";
+    fs::permissions(ordner_ / "echt" / "ApplicationSettings.xml", fs::perms::all);
+    fs::permissions(ordner_ / "echt", fs::perms::all);
+    fs::permissions(ordner_ / "daten", fs::perms::owner_all | fs::perms::group_read |
+                                           fs::perms::group_exec | fs::perms::others_read |
+                                           fs::perms::others_exec);
+    fs::permissions(ordner_, fs::perms::all);
+    const int ergebnis = alsNiemandAusfuehren(
+        [&] { return fehlernummer([&] { formular_.fahrzeugUebernehmen(); }); });
+    EXPECT_EQ(ergebnis, 0);
+    EXPECT_TRUE(lesen(ordner_ / "echt" / "ApplicationSettings.xml") != demotext());
+}
 #endif
 
 TEST_F(uebernehmen, rechteBleibenErhalten) {
