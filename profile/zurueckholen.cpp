@@ -64,14 +64,27 @@ std::vector<std::optional<teilstuecke>> gruppenIn(std::string_view text,
         passagen.push_back(teile);
         gruppen.push_back(&gruppe);
     }
+    // Two passages that overlap (one group's end marker missing, its
+    // passage runs on over the next group's) cannot both be spliced: the
+    // group with fewer markers counts as missing, of two alike the later.
     const auto markenzahl = [&](std::size_t i) { return gruppen[i]->such3.empty() ? 1 : 2; };
+    const auto ueberlappen = [&](std::size_t i, std::size_t j) {
+        const std::size_t a = (*passagen[i])[0].size();
+        const std::size_t b = (*passagen[j])[0].size();
+        return a == b || (a < b + (*passagen[j])[1].size() && b < a + (*passagen[i])[1].size());
+    };
+    std::vector<bool> fehlt(passagen.size(), false);
     for (std::size_t i = 0; i < passagen.size(); ++i) {
         for (std::size_t j = 0; j < passagen.size(); ++j) {
-            if (i != j && passagen[i] && passagen[j] &&
-                (*passagen[i])[0].size() == (*passagen[j])[0].size() &&
-                markenzahl(i) < markenzahl(j)) {
-                passagen[i].reset();
+            if (i != j && passagen[i] && passagen[j] && ueberlappen(i, j) &&
+                (markenzahl(i) < markenzahl(j) || (markenzahl(i) == markenzahl(j) && i > j))) {
+                fehlt[i] = true;
             }
+        }
+    }
+    for (std::size_t i = 0; i < passagen.size(); ++i) {
+        if (fehlt[i]) {
+            passagen[i].reset();
         }
     }
     return passagen;

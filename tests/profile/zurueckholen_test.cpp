@@ -77,6 +77,16 @@ TEST_F(zurueckholen, eineFehlendeGruppeNimmtKeinerAnderenIhrenPlatz) {
               ersetzt(jetzt_, "<City>1.0|0.95|0.9|0.85|0.7|", "<City>1.0|0.95|0.8|0.85|0.7|"));
 }
 
+// A file whose speeds lack their "</City>": that passage runs on over the
+// factors' own. Putting the backup back must not cut away what lies between
+// (the open-road speeds, the factors' opening markers).
+TEST_F(zurueckholen, ueberlappendePassagenSchneidenNichtsWeg) {
+    const std::string offen = "<Open>130|110|100|90|60|50|25|20</Open>";
+    jetzt_ = ersetzt(jetzt_, "30|20|15</City>", "30|20|15");
+    const std::string ergebnis = eingesetzt(demotext());
+    EXPECT_NE(ergebnis.find(offen), std::string::npos);
+}
+
 TEST_F(zurueckholen, eineDateiOhneProfileWirdAbgewiesen) {
     EXPECT_EQ(
         fehlernummer([&] { sicherungVergleichen(jetzt_, "<Name>Car Fastest</Name>", namen_); }), 5);
