@@ -5,7 +5,9 @@
 #include "profilwahl.h"
 #include "textroutine.h"
 
+#include <optional>
 #include <string_view>
+#include <vector>
 
 // The split of `gruppe` within the profile `bereich` of `text`, whose name is
 // `name`. A profile that is not there, or a marker of the group that it
@@ -15,3 +17,14 @@
 teilstuecke gruppeZerlegen(std::string_view text, const profilbereich& bereich,
                            std::string_view name, const feldgruppe& gruppe, const ablage& fenster,
                            zweck wofuer);
+
+// The value passage of each group of the kind `art` within the profile
+// `bereich`, in the order of the field map; nothing where the text lacks the
+// profile or the group. Where a group's own marker is missing, its search
+// runs on to another group's passage (a "<City>" of the speeds missing, that
+// of the preference factors) or over it (a "</City>" missing): two passages
+// that meet cannot both be spliced, so the group that names its passage
+// with fewer markers counts as missing, of two alike the later.
+std::vector<std::optional<teilstuecke>> gruppenImProfil(std::string_view text,
+                                                        const profilbereich& bereich,
+                                                        std::string_view name, profilart art);

@@ -97,6 +97,21 @@ void profilformular::uebernehmen(profilart profil) {
     const std::size_t anfang = bereich.name == 0 ? 0 : bereich.name - 1 - namensmarke.size();
     std::string profiltext(text.text(), anfang, bereich.ende - anfang);
     profilbereich imProfil{bereich.name == 0 ? 0 : namensmarke.size() + 1, profiltext.size()};
+    // A group whose own marker is missing runs into another group's passage;
+    // written, it would cut that group out of the file.
+    const auto passagen = gruppenImProfil(profiltext, imProfil, name, profil);
+    std::size_t g = 0;
+    for (const feldgruppe& gruppe : feldgruppen) {
+        if (gruppe.profil == profil && !passagen[g++]) {
+            gruppeZerlegen(profiltext, imProfil, name, gruppe, fenster_, zweck::schreiben);
+            throw meldungsfehler(
+                meldung::markeFehltSchreiben,
+                {{"profil", nachUtf8(name)},
+                 {"marke", nachUtf8(gruppe.such3.empty() ? gruppe.such2 : gruppe.such3) + "…" +
+                               nachUtf8(gruppe.suchnach1)},
+                 {"feld", nachUtf8(fenster_.feldname(gruppe.erstesFeld))}});
+        }
+    }
     std::vector<std::string> aenderungen;
     for (const feldgruppe& gruppe : feldgruppen) {
         if (gruppe.profil != profil) {

@@ -4,6 +4,7 @@
 #include "dateien.h"
 #include "feldkarte.h"
 #include "festtext.h"
+#include "gruppensuche.h"
 #include "laufzeitfehler.h"
 #include "meldungen.h"
 #include "profilformular.h"
@@ -38,58 +39,6 @@ std::vector<profil> neunProfile() {
     return profile;
 }
 
-// The value passage of each group of the kind `art` within the profile
-// `bereich`, in the order of the field map; nothing where the text lacks the
-// profile or the group. Where a group's own marker is missing, its search
-// may run on to another group's passage (a "<City>" of the speeds missing,
-// that of the preference factors); the passage belongs to the group that
-// names it with more markers, and the other counts as missing.
-std::vector<std::optional<teilstuecke>> gruppenIn(std::string_view text,
-                                                  const profilbereich& bereich,
-                                                  std::string_view name, profilart art) {
-    std::vector<std::optional<teilstuecke>> passagen;
-    std::vector<const feldgruppe*> gruppen;
-    for (const feldgruppe& gruppe : feldgruppen) {
-        if (gruppe.profil != art) {
-            continue;
-        }
-        std::optional<teilstuecke> teile;
-        if (bereich.name != 0) {
-            teile = textroutine{}.zerlegeAb(text, bereich.name, bereich.ende, name, gruppe.such2,
-                                            gruppe.such3, gruppe.suchnach1, "", "");
-            if (textroutine::istFehler(*teile)) {
-                teile.reset();
-            }
-        }
-        passagen.push_back(teile);
-        gruppen.push_back(&gruppe);
-    }
-    // Two passages that overlap (one group's end marker missing, its
-    // passage runs on over the next group's) cannot both be spliced: the
-    // group with fewer markers counts as missing, of two alike the later.
-    const auto markenzahl = [&](std::size_t i) { return gruppen[i]->such3.empty() ? 1 : 2; };
-    const auto ueberlappen = [&](std::size_t i, std::size_t j) {
-        const std::size_t a = (*passagen[i])[0].size();
-        const std::size_t b = (*passagen[j])[0].size();
-        return a == b || (a < b + (*passagen[j])[1].size() && b < a + (*passagen[i])[1].size());
-    };
-    std::vector<bool> fehlt(passagen.size(), false);
-    for (std::size_t i = 0; i < passagen.size(); ++i) {
-        for (std::size_t j = 0; j < passagen.size(); ++j) {
-            if (i != j && passagen[i] && passagen[j] && ueberlappen(i, j) &&
-                (markenzahl(i) < markenzahl(j) || (markenzahl(i) == markenzahl(j) && i > j))) {
-                fehlt[i] = true;
-            }
-        }
-    }
-    for (std::size_t i = 0; i < passagen.size(); ++i) {
-        if (fehlt[i]) {
-            passagen[i].reset();
-        }
-    }
-    return passagen;
-}
-
 std::string fehltZeile(const std::string& vorn, bool inDerSicherung) {
     return vorn + (inDerSicherung ? "fehlt in der Sicherung" : "fehlt in der Datei") +
            ", bleibt wie jetzt";
@@ -119,8 +68,8 @@ sicherungsvergleich sicherungVergleichen(std::string_view jetzt, std::string_vie
             ergebnis.zeilen.push_back(fehltZeile(vorn, dort.name == 0));
             continue;
         }
-        const auto a = gruppenIn(jetzt, hier, p.name, p.art);
-        const auto b = gruppenIn(sicherung, dort, p.name, p.art);
+        const auto a = gruppenImProfil(jetzt, hier, p.name, p.art);
+        const auto b = gruppenImProfil(sicherung, dort, p.name, p.art);
         std::size_t g = 0;
         for (const feldgruppe& gruppe : feldgruppen) {
             if (gruppe.profil != p.art) {
@@ -168,8 +117,8 @@ void sicherungEinsetzen(spleisstext& jetzt, std::string_view sicherung) {
     std::vector<spleissung> spleissungen;
     const std::string_view text = jetzt.text();
     for (const profil& p : neunProfile()) {
-        const auto a = gruppenIn(text, profilSuchen(text, p.name), p.name, p.art);
-        const auto b = gruppenIn(sicherung, profilSuchen(sicherung, p.name), p.name, p.art);
+        const auto a = gruppenImProfil(text, profilSuchen(text, p.name), p.name, p.art);
+        const auto b = gruppenImProfil(sicherung, profilSuchen(sicherung, p.name), p.name, p.art);
         for (std::size_t g = 0; g < a.size(); ++g) {
             if (a[g] && b[g]) {
                 spleissungen.push_back({(*a[g])[0].size(), (*a[g])[1].size(), (*b[g])[1]});

@@ -278,6 +278,9 @@ TEST_F(uebernehmen, eineGruppeDieDemProfilFehltSchreibtNichts) {
     const std::string fahrzeugOhne = ersetzt(demotext(), "<Special>1.0|1.0|0.8|1.2</Special>", "");
     const std::string routeOhne = ersetzt(demotext(), "<Value>1.0</Value>", "");
     const std::string ohneProfil = ersetzt(demotext(), "<Name>Car Fast<", "<Title>Car Fast<");
+    // The speeds' "</City>" missing: their passage would run over the
+    // preference factors' and cut them out.
+    const std::string ohneSchluss = ersetzt(demotext(), "20|15</City>", "20|15");
     const struct {
         const std::string& text;
         void (profilformular::*schreiber)();
@@ -289,6 +292,8 @@ TEST_F(uebernehmen, eineGruppeDieDemProfilFehltSchreibtNichts) {
         {ohneProfil, &profilformular::fahrzeugUebernehmen,
          "Die Einstellungsdatei enthält kein Profil „Car Fast“ für die Felder ab „Text1(20)“; "
          "nichts wurde geschrieben."},
+        {ohneSchluss, &profilformular::fahrzeugUebernehmen,
+         "Im Profil „Car Fast“ fehlt „<City>…</City>“ für die Felder ab „Text1(20)“"},
     };
     for (const auto& fall : faelle) {
         laden(demotext());
