@@ -24,6 +24,7 @@
 #include <optional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -153,7 +154,8 @@ ladung erwarteteLadung(const std::string& text, const speicherablage& fenster) {
 }
 
 // What a writer must produce from `text`, or nothing when the caption names
-// no profile or a group's markers are missing.
+// no profile, a group's markers are missing, or two groups' passages meet
+// (one of them lacks a marker of its own and runs into the other's).
 std::optional<std::string> erwartet(std::string text, const speicherablage& fenster,
                                     profilart profil) {
     const auto welche =
@@ -161,6 +163,20 @@ std::optional<std::string> erwartet(std::string text, const speicherablage& fens
     const auto name = profilname(profil, fenster.beschriftung(welche));
     if (!name) {
         return std::nullopt;
+    }
+    std::vector<passage> passagen;
+    for (const feldgruppe& g : feldgruppen) {
+        if (g.profil == profil) {
+            passagen.push_back(finden(text, std::string(*name), g));
+        }
+    }
+    for (const passage& a : passagen) {
+        for (const passage& b : passagen) {
+            if (&a != &b && a.fehlt == 0 && b.fehlt == 0 &&
+                (a.anfang == b.anfang || (a.anfang < b.ende && b.anfang < a.ende))) {
+                return std::nullopt;
+            }
+        }
     }
     for (const feldgruppe& g : feldgruppen) {
         if (g.profil != profil) {
