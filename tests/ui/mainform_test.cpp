@@ -607,7 +607,13 @@ class mainformTest : public QObject {
             }
             uhr.stop();
             --antwortgeber::wartende;
+            // Never left open, should a key go astray: the test then fails
+            // instead of waiting for the dialog for ever.
+            QTimer::singleShot(20000, dialog, &QDialog::reject);
             QCOMPARE(dialog->windowTitle(), QString("Sicherungen"));
+            // Mnemonics reach only the active window.
+            QApplication::setActiveWindow(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
             auto* liste = dialog->findChild<QListWidget*>();
             QTRY_VERIFY(!liste->item(1)->text().contains(QString::fromUtf8("verglichen")));
             for (int i = 0; i < liste->count(); ++i) {
@@ -619,7 +625,7 @@ class mainformTest : public QObject {
         uhr.start(5);
         antwortgeber ja(QMessageBox::Yes);
         QTest::keyClick(&f, Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(ja.beantwortet, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(ja.beantwortet, 1, 30000);
         QCOMPARE(zeilen.size(), 2);
         QVERIFY2(zeilen[1].endsWith(QString::fromUtf8("1 Wert anders")), qPrintable(zeilen[1]));
         QVERIFY2(
