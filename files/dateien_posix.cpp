@@ -82,6 +82,12 @@ void allesSchreiben(int fd, std::string_view inhalt, const std::string& name) {
 }
 
 // Reads up to `laenge` bytes; fewer only at the end of the file.
+// A file that no one may write: refused, even for a user whom the system
+// would let replace it.
+bool ohneSchreibrecht(const struct stat& st) {
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 std::size_t lesenBis(int fd, char* ziel, std::size_t laenge, const std::string& name) {
     std::size_t gelesen = 0;
     while (gelesen < laenge) {
@@ -269,7 +275,7 @@ void ersetzen(std::string_view name, std::string_view inhalt,
         if (S_ISDIR(bisherig.st_mode)) {
             throw systemfehler(EISDIR, ort);
         }
-        if ((bisherig.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        if (ohneSchreibrecht(bisherig)) {
             throw systemfehler(EACCES, ort);
         }
         if (::access(ort.c_str(), W_OK) != 0) {
@@ -370,7 +376,7 @@ bool schreibgeschuetzt(std::string_view name) {
         return false;
     }
     // The same two checks that ersetzen makes before it touches the file.
-    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(utf8.c_str(), W_OK) != 0;
+    return ohneSchreibrecht(st) || ::access(utf8.c_str(), W_OK) != 0;
 }
 
 bool ordnerNimmtKeineDatei(std::string_view name) {
@@ -378,11 +384,7 @@ bool ordnerNimmtKeineDatei(std::string_view name) {
     // The replace writes beside the file a link leads to, not beside the link.
     const std::unique_ptr<char, decltype(&std::free)> echt(
         ::realpath(std::string(name).c_str(), nullptr), &std::free);
-    const std::string_view ort = echt ? std::string_view(echt.get()) : name;
-    const std::size_t trenner = ort.find_last_of('/');
-    const std::string ordner = trenner == std::string_view::npos
-                                   ? std::string(".")
-                                   : std::string(ort.substr(0, trenner + 1));
+    const std::string ordner = ordnerVon(echt ? std::string_view(echt.get()) : name);
     struct stat st {};
     return ::stat(ordner.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
            ::access(ordner.c_str(), W_OK | X_OK) != 0;
